@@ -1,0 +1,17 @@
+# pelorin_core_module(<target> LINKS <libs...>)
+# A static library made of every .cpp in the calling folder.
+function(pelorin_core_module target)
+  cmake_parse_arguments(M "" "" "LINKS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp")
+  if(sources)
+    add_library(${target} STATIC)
+    target_sources(${target} PRIVATE ${sources})
+    target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${target} PUBLIC pelorin_common ${M_LINKS})
+  else()
+    # A module that has no code yet still offers its include path and links.
+    add_library(${target} INTERFACE)
+    target_include_directories(${target} INTERFACE "${PROJECT_SOURCE_DIR}/src")
+    target_link_libraries(${target} INTERFACE pelorin_common ${M_LINKS})
+  endif()
+endfunction()

@@ -1,0 +1,4 @@
+#include "album/album_globals.h"
+
+QString AlbumName;
+QString AlbumIconFile;

@@ -1,0 +1,305 @@
+#include "app/form_main.h"
+
+#include "app/default_album_icon.h"
+#include "app/file_dialogs.h"
+
+#include "album/album_globals.h"
+#include "platform/app_folder.h"
+#include "settings/log.h"
+#include "settings/pt_info.h"
+#include "settings/random_id.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int kClientWidth = 983;
+constexpr int kClientHeight = 606;
+constexpr int kToolbarHeight = 65;
+constexpr int kIconSize = 48;
+constexpr int kLabelHeight = 13;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 40;
+constexpr int kMinimumLyricsWidth = 150;
+
+struct GridColumn
+{
+    const char16_t *caption;
+    int width;
+};
+constexpr GridColumn kColumns[] = {
+    {u"序号", 60}, {u"名称", 160}, {u"表演者", 160}, {u"时间", 80},
+    {u"大小", 50}, {u"文件名", 150}, {u"图片", 180}, {u"歌词", 140},
+};
+
+QToolButton *MakeToolbarButton(QWidget *parent, const QString &caption)
+{
+    auto *button = new QToolButton(parent);
+    button->setText(caption);
+    button->setFixedSize(kButtonWidth, kButtonHeight);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(true);
+    return button;
+}
+} // namespace
+
+TFormMain::TFormMain(QWidget *parent)
+    : QMainWindow(parent)
+{
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPointSize(8);
+    setFont(font);
+    setBackgroundRole(QPalette::Button);
+
+    CreateMenus();
+    CreateClientArea();
+    CreateToolbar();
+    CreatePopupMenu();
+    CreateDialogs();
+    TimerVersion = new QTimer(this);
+
+    auto *central = new QWidget(this);
+    auto *centralLayout = new QVBoxLayout(central);
+    centralLayout->setContentsMargins(0, 0, 0, 0);
+    centralLayout->setSpacing(0);
+    centralLayout->addWidget(PanelClient, 1);
+    centralLayout->addWidget(PanelToolBar);
+    setCentralWidget(central);
+    resize(kClientWidth, kClientHeight + MainMenu1->sizeHint().height());
+    // Lay the controls out now, so creation sees the window's real sizes.
+    layout()->activate();
+    central->layout()->activate();
+    PanelClient->layout()->activate();
+    PanelMusicList->layout()->activate();
+
+    FormCreate();
+}
+
+TFormMain::~TFormMain()
+{
+    FormClose();
+}
+
+void TFormMain::CreateMenus()
+{
+    MainMenu1 = menuBar();
+    QMenu *album = MainMenu1->addMenu(QStringLiteral("专辑(&F)"));
+    MenuAlbumBuild = album->addAction(QStringLiteral("生成(&B)"));
+    MenuAlbumAbout = album->addAction(QStringLiteral("关于"));
+    album->addSeparator();
+    MenuAlbumExit = album->addAction(QStringLiteral("退出(&X)"));
+    connect(MenuAlbumExit, &QAction::triggered, this, &TFormMain::SpeedButtonExitClick);
+
+    QMenu *songs = MainMenu1->addMenu(QStringLiteral("歌曲(&M)"));
+    MenuSongAdd = songs->addAction(QStringLiteral("添加(&A)"));
+    MenuSongDelete = songs->addAction(QStringLiteral("删除(&D)"));
+
+    // The picture menu's items carry no action by design.
+    QMenu *pictures = MainMenu1->addMenu(QStringLiteral("图片(&P)"));
+    MenuPictureAdd = pictures->addAction(QStringLiteral("添加(&A)"));
+    MenuPictureDelete = pictures->addAction(QStringLiteral("删除(&D)"));
+
+    QMenu *lyrics = MainMenu1->addMenu(QStringLiteral("歌词(&L)"));
+    MenuLyricsOpen = lyrics->addAction(QStringLiteral("打开文件(&F)"));
+    MenuLyricsDelete = lyrics->addAction(QStringLiteral("删除歌词"));
+
+    MenuNVersion = MainMenu1->addAction(QString());
+}
+
+void TFormMain::CreatePopupMenu()
+{
+    PopupMenuMusic = new QMenu(this);
+    PopupSongAdd = PopupMenuMusic->addAction(QStringLiteral("加入歌曲"));
+    PopupSongDelete = PopupMenuMusic->addAction(QStringLiteral("删除歌曲"));
+    PopupMenuMusic->addSeparator();
+    PopupPictureAdd = PopupMenuMusic->addAction(QStringLiteral("加入图片"));
+    PopupPictureDelete = PopupMenuMusic->addAction(QStringLiteral("删除图片"));
+    PopupMenuMusic->addSeparator();
+    PopupLyricsAdd = PopupMenuMusic->addAction(QStringLiteral("加入歌词"));
+    PopupLyricsDelete = PopupMenuMusic->addAction(QStringLiteral("删除歌词"));
+    PopupMoveUp = PopupMenuMusic->addAction(QStringLiteral("上移"));
+    PopupMoveDown = PopupMenuMusic->addAction(QStringLiteral("下移"));
+    PopupMenuMusic->addSeparator();
+    PopupClearAll = PopupMenuMusic->addAction(QStringLiteral("清空全部"));
+
+    VDT1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(VDT1, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        PopupMenuMusic->popup(VDT1->viewport()->mapToGlobal(at));
+    });
+}
+
+void TFormMain::CreateToolbar()
+{
+    PanelToolBar = new QWidget(this);
+    PanelToolBar->setFixedHeight(kToolbarHeight);
+
+    ImageIcon = new QLabel(PanelToolBar);
+    ImageIcon->setFixedSize(kIconSize, kIconSize);
+    ImageIcon->setScaledContents(true);
+    ImageIcon->setPixmap(QPixmap::fromImage(DefaultAlbumIcon()));
+    ImageIcon->setToolTip(QStringLiteral("双击更换专辑图标..."));
+
+    lblChangeIcon = new QLabel(QStringLiteral("更换图标..."), PanelToolBar);
+    lblChangeIcon->setFixedHeight(kLabelHeight);
+    lblChangeIcon->adjustSize();
+    lblChangeIcon->move(68, 0);
+
+    SpeedButtonMusicAdd = MakeToolbarButton(PanelToolBar, QStringLiteral("加入歌曲"));
+    SpeedButtonBuild = MakeToolbarButton(PanelToolBar, QStringLiteral("生成"));
+}
+
+void TFormMain::CreateClientArea()
+{
+    PanelClient = new QWidget(this);
+    PanelMusicList = new QWidget(PanelClient);
+    auto *clientLayout = new QVBoxLayout(PanelClient);
+    clientLayout->setContentsMargins(0, 0, 0, 0);
+    clientLayout->addWidget(PanelMusicList);
+
+    VDT1 = new QTreeView(PanelMusicList);
+    m_rows = new QStandardItemModel(0, int(std::size(kColumns)), VDT1);
+    for (int column = 0; column < int(std::size(kColumns)); ++column) {
+        m_rows->setHeaderData(column, Qt::Horizontal,
+                              QString::fromUtf16(kColumns[column].caption));
+    }
+    VDT1->setModel(m_rows);
+    VDT1->setRootIsDecorated(false);
+    VDT1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    VDT1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    VDT1->header()->setStretchLastSection(false);
+    for (int column = 0; column < int(std::size(kColumns)); ++column)
+        VDT1->header()->resizeSection(column, kColumns[column].width);
+
+    auto *listLayout = new QVBoxLayout(PanelMusicList);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(VDT1);
+
+    EditGrid = new QLineEdit(PanelMusicList);
+    EditGrid->setFixedHeight(21);
+}
+
+void TFormMain::CreateDialogs()
+{
+    OpenDialogMusic = MakeOpenDialog(
+        this, QStringLiteral("音乐文件(*.mp3;*.m4a;*.aac)|*.mp3;*.m4a;*.aac"));
+    OpenImageDialog = MakeOpenDialog(
+        this, QStringLiteral("图片文件(*.jpg;*.jpeg;*.bmp;*.png;*.gif)|*.jpg;*.jpeg;*.bmp;*.png;*.gif"));
+    OpenLrcDialog = MakeOpenDialog(
+        this, QStringLiteral("歌词文件(*.lrc;*.txt)|*.lrc;*.txt|所有文件(*.*)|*.*"));
+}
+
+void TFormMain::FormCreate()
+{
+    VersionTickCount = 0;
+    MenuNVersion->setText(QString());
+
+    TimerVersion->setInterval(3000);
+    TimerVersion->start();
+
+    AlbumIconFile = ApplicationFolder() + QStringLiteral("pic/dft.png");
+    if (!QFile::exists(AlbumIconFile))
+        WriteDefaultAlbumIcon();
+
+    Trace(QStringLiteral("Application Init"));
+
+    EditGrid->setFont(VDT1->font());
+    EditGrid->hide();
+
+    Editing = false;
+    ResizeCount = 0;
+
+    m_settings = std::make_unique<TPtInfo>();
+    PtInfo = m_settings.get();
+    LoadSettings(QString());
+    InitRandomId();
+
+    setAcceptDrops(true);
+    setWindowTitle(ApplicationTitle());
+
+    m_rows->removeRows(0, m_rows->rowCount());
+    ThumbnailSize = 80;
+
+    ImageIcon->move((PanelToolBar->height() - ImageIcon->height()) / 2,
+                    (PanelToolBar->height() - ImageIcon->height()) / 2);
+    lblChangeIcon->move(lblChangeIcon->x(),
+                        (PanelToolBar->height() - lblChangeIcon->height()) / 2);
+    LayoutToolbar();
+}
+
+void TFormMain::WriteDefaultAlbumIcon()
+{
+    // A missing or read-only pic/ folder must not stop the program; the
+    // failure is only logged.
+    if (!DefaultAlbumIcon().save(AlbumIconFile, "PNG"))
+        WriteLog(QStringLiteral("Cannot create default album icon ") + AlbumIconFile);
+}
+
+void TFormMain::LayoutToolbar()
+{
+    const int width = PanelToolBar->width();
+    const int height = PanelToolBar->height();
+    const int margin = ImageIcon->x();
+    SpeedButtonMusicAdd->move(width / 2 - margin - SpeedButtonMusicAdd->width(),
+                              (height - SpeedButtonMusicAdd->height()) / 2);
+    SpeedButtonBuild->move(width / 2 + margin, SpeedButtonMusicAdd->y());
+}
+
+void TFormMain::FormResize()
+{
+    ++ResizeCount;
+    if (ResizeCount < 2)
+        return;
+    QHeaderView *header = VDT1->header();
+    int used = 0;
+    for (int column = 0; column < 7; ++column)
+        used += header->sectionSize(column);
+    const int lyricsWidth = VDT1->width() - used - 3;
+    header->resizeSection(7, std::max(lyricsWidth, kMinimumLyricsWidth));
+    LayoutToolbar();
+}
+
+void TFormMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TFormMain::FormClose()
+{
+    if (PtInfo == m_settings.get())
+        PtInfo = nullptr;
+    m_settings.reset();
+}
+
+void TFormMain::closeEvent(QCloseEvent *event)
+{
+    FormClose();
+    event->accept();
+}
+
+void TFormMain::SpeedButtonExitClick()
+{
+    QApplication::quit();
+}
+
+bool TFormMain::focusNextPrevChild(bool next)
+{
+    // While a cell is edited, Tab belongs to the edit box.
+    if (Editing)
+        return false;
+    return QMainWindow::focusNextPrevChild(next);
+}
