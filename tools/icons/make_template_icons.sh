@@ -9,7 +9,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # 384 px master: gradient disc, then the note (two heads, stems and a beam).
-$convert -size 384x384 gradient:'#7b3fe4'-'#14b8a6' -rotate 45 -gravity center -crop 384x384+0+0 +repage "$work/grad.png"
+$convert -size 384x384 -define gradient:direction=NorthEast gradient:'#14b8a6'-'#7b3fe4' "$work/grad.png"
 $convert -size 384x384 xc:none -fill white -draw 'circle 192,192 192,8' "$work/mask.png"
 $convert "$work/grad.png" "$work/mask.png" -alpha off -compose CopyOpacity -composite "$work/disc.png"
 $convert "$work/disc.png" -fill white -stroke none \
