@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+// The caption of the new-version item at a tick of the update timer:
+// "有新版本了" followed by (tick count mod 5) + 1 exclamation marks.
+QString VersionNoticeCaption(int tickCount);
+
+// The show command passed along with an address opened through the shell.
+inline constexpr int kShowCommandShow = 5; // SW_SHOW
