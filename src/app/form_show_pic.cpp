@@ -1,0 +1,86 @@
+#include "app/form_show_pic.h"
+
+#include "intake/picture_loader.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+constexpr int kImageWidth = 480;
+constexpr int kImageHeight = 320;
+constexpr int kPanelHeight = 41;
+constexpr int kFrame = 2;
+constexpr int kInitialClientWidth = 601;
+constexpr int kInitialClientHeight = 485;
+
+// Nearest integer, a half going to the even neighbour.
+int RoundHalfEven(double value)
+{
+    return int(std::nearbyint(value));
+}
+} // namespace
+
+QSize PreviewWindowSize(QSize picture)
+{
+    const qint64 width = picture.width();
+    const qint64 height = picture.height();
+    int w = kImageWidth;
+    int h = kImageHeight;
+    if (width > kImageWidth || height > kImageHeight) {
+        if (width > height)
+            h = RoundHalfEven(double(height * kImageWidth) / double(width));
+        else {
+            h = kImageHeight;
+            w = RoundHalfEven(double(width * kImageHeight) / double(height));
+        }
+    }
+    return {w + kFrame, h + kPanelHeight + kFrame};
+}
+
+QImage DisplayImage(const TPicture &picture)
+{
+    return picture.IsPng() ? picture.Png().ToImage() : picture.Image();
+}
+
+TFormShowPic::TFormShowPic(QWidget *parent)
+    : QWidget(parent, Qt::Tool)
+{
+    Panel1 = new QWidget(this);
+    Panel1->setFixedHeight(kPanelHeight);
+    Image1 = new QLabel(this);
+    Image1->setScaledContents(true);
+    Image1->setMinimumSize(1, 1);
+    Image1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel1);
+    layout->addWidget(Image1, 1);
+
+    resize(kInitialClientWidth, kInitialClientHeight);
+    if (QScreen *display = QGuiApplication::primaryScreen())
+        move(display->availableGeometry().topLeft());
+}
+
+void TFormShowPic::ShowPicture()
+{
+    if (PicturePath.isEmpty())
+        return;
+    setWindowTitle(PicturePath);
+    const QImage picture = DisplayImage(LoadPicture(PicturePath));
+
+    // The rule gives the outer size; the frame the window system adds is
+    // taken off to get the client size. The frame is known once the window
+    // exists on the screen.
+    winId();
+    const QSize frame = frameGeometry().size() - geometry().size();
+    resize(PreviewWindowSize(picture.size()) - frame);
+    Image1->setPixmap(QPixmap::fromImage(picture));
+}
