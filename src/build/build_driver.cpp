@@ -1,0 +1,121 @@
+#include "build/build_driver.h"
+
+#include "build/album_naming.h"
+#include "build/app_icons.h"
+#include "build/app_name.h"
+#include "build/assets.h"
+#include "build/build_folders.h"
+#include "build/build_monitor.h"
+#include "build/build_report.h"
+#include "build/build_user.h"
+#include "build/packaging.h"
+#include "build/work_folder.h"
+
+#include "album/album_globals.h"
+#include "album/album_list.h"
+#include "platform/app_error.h"
+#include "settings/log.h"
+#include "settings/pt_info.h"
+
+#include <exception>
+#include <optional>
+
+namespace {
+// Tells the front end when the steps begin and end, also on an error.
+class BuildBracket
+{
+public:
+    BuildBracket(IBuildUser &user, BuildMonitor &monitor) : m_user(user) { m_user.BuildStarted(monitor); }
+    ~BuildBracket() { m_user.BuildEnded(); }
+    BuildBracket(const BuildBracket &) = delete;
+    BuildBracket &operator=(const BuildBracket &) = delete;
+
+private:
+    IBuildUser &m_user;
+};
+
+// The steps between preparing and emptying the working folder. Returns the
+// note of the step that failed, empty on success.
+QString RunSteps(const QString &album, IAlbumList &list, IBuildUser &user, BuildMonitor &monitor,
+                 BuildResult &result)
+{
+    if (!PrepareWorkFolder(album, &monitor))
+        return QStringLiteral("pre build fail");
+    if (monitor.IsCancelled())
+        return QStringLiteral("build cancelled");
+
+    monitor.StepStarted(QStringLiteral("正在设置应用名称..."));
+    if (!SetAppName(album))
+        return QStringLiteral("set app name fail");
+    if (monitor.IsCancelled())
+        return QStringLiteral("build cancelled");
+
+    monitor.StepStarted(QStringLiteral("正在生成图标..."));
+    if (!MakeAppIcons(AlbumIconFile, WorkFolder(album)))
+        return QStringLiteral("make icon fail");
+    if (monitor.IsCancelled())
+        return QStringLiteral("build cancelled");
+
+    monitor.StepStarted(QStringLiteral("正在复制歌曲..."));
+    if (!StageAssets(album, list))
+        return QStringLiteral("prepare Assets fail");
+    if (monitor.IsCancelled())
+        return QStringLiteral("build cancelled");
+
+    if (!BuildAndSignApk(album, &monitor)) {
+        if (monitor.IsCancelled())
+            return QStringLiteral("build cancelled");
+        user.ShowInformation(QStringLiteral("生成apk失败"));
+        return QStringLiteral("build apk fail");
+    }
+
+    monitor.StepStarted(QStringLiteral("正在写入说明..."));
+    WriteBuildReport(list);
+    user.OpenOutputFolder(OutputFolder(album));
+    result.apkPath = SignedApkPath(album);
+    return {};
+}
+} // namespace
+
+BuildResult RunBuild(IAlbumList &list, IBuildUser &user)
+{
+    BuildResult result;
+    if (!list.First()) {
+        user.ShowInformation(QStringLiteral("请首先加入歌曲"));
+        result.outcome = BuildOutcome::NoSongs;
+        return result;
+    }
+    if (!AskAlbumName(user)) {
+        Trace(QStringLiteral("check name fail"));
+        result.outcome = BuildOutcome::NameCancelled;
+        return result;
+    }
+
+    const QString album = AlbumName;
+    BuildMonitor monitor;
+    BuildBracket bracket(user, monitor);
+    LoadSettings(QString());
+    // An error ends the build and leaves the working folder as it stands.
+    std::optional<QString> error;
+    try {
+        result.failure = RunSteps(album, list, user, monitor, result);
+    } catch (const AppError &appError) {
+        error = appError.message();
+    } catch (const std::exception &otherError) {
+        error = QString::fromLocal8Bit(otherError.what());
+    }
+    if (error) {
+        user.ShowError(*error);
+        result.outcome = BuildOutcome::Error;
+        result.failure = *error;
+        result.apkPath.clear();
+        return result;
+    }
+    if (!result.failure.isEmpty())
+        Trace(result.failure);
+    result.outcome = result.failure.isEmpty() ? BuildOutcome::Succeeded
+        : monitor.IsCancelled()                ? BuildOutcome::Cancelled
+                                               : BuildOutcome::StepFailed;
+    ClearWorkFolder(WorkFolder(album), &monitor);
+    return result;
+}

@@ -1,0 +1,77 @@
+#include "build/build_report.h"
+
+#include "build/file_errors.h"
+
+#include "album/album_globals.h"
+#include "album/album_list.h"
+#include "platform/app_folder.h"
+#include "platform/code_page.h"
+#include "platform/locale_info.h"
+#include "settings/log.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+
+namespace {
+// Text without the white space and control characters at either end.
+QString Trimmed(const QString &text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text.at(begin).unicode() <= 0x20)
+        ++begin;
+    while (end > begin && text.at(end - 1).unicode() <= 0x20)
+        --end;
+    return text.mid(begin, end - begin);
+}
+
+QString DecodeTemplate(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringDecoder(QStringConverter::Utf16LE).decode(bytes.mid(2));
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringDecoder(QStringConverter::Utf16BE).decode(bytes.mid(2));
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.mid(3));
+    return BytesToText(bytes, AnsiCodePage());
+}
+} // namespace
+
+QStringList ReadTemplateLines(const QString &path)
+{
+    return SplitLines(DecodeTemplate(ReadWholeFile(path)));
+}
+
+QStringList ReportSongLines(const IAlbumList &list)
+{
+    QStringList lines;
+    int number = 0;
+    for (AlbumRow *row = list.First(); row; row = list.Next(row)) {
+        const TOrbData &song = list.Record(row);
+        QString title = Trimmed(song.SongName);
+        if (title.isEmpty())
+            title = QFileInfo(song.SourceFile).completeBaseName();
+        QString line = QString::number(++number) + QStringLiteral(". ") + title;
+        const QString singer = Trimmed(song.Singer);
+        if (!singer.isEmpty() && !line.contains(QLatin1Char('-') + singer))
+            line += QLatin1Char('-') + singer;
+        lines.append(line);
+    }
+    return lines;
+}
+
+void WriteBuildReport(const IAlbumList &list)
+{
+    const QString templatePath = ApplicationFolder() + QStringLiteral("info.tpl");
+    QStringList lines;
+    if (QFileInfo::exists(templatePath))
+        lines = ReadTemplateLines(templatePath);
+    lines += ReportSongLines(list);
+
+    QByteArray bytes;
+    const int codePage = AnsiCodePage();
+    for (const QString &line : lines)
+        bytes += TextToBytes(line, codePage) + "\r\n";
+    WriteWholeFile(ApplicationFolder() + QStringLiteral("output/") + AlbumName + QStringLiteral(".txt"),
+                   bytes);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class IAlbumList;
+
+// Writes output/<AlbumName>.txt in the ANSI code page with CR LF line ends:
+// the lines of info.tpl when it exists, then "N. title" per song with
+// "-singer" appended unless the line holds it already. Throws AppError when
+// the template cannot be read or the report cannot be written.
+void WriteBuildReport(const IAlbumList &list);
+
+// The report's lines without the template's.
+QStringList ReportSongLines(const IAlbumList &list);
+
+// A text file's lines: a UTF-16 or UTF-8 byte-order mark selects that
+// encoding, otherwise the ANSI code page. Throws AppError when unreadable.
+QStringList ReadTemplateLines(const QString &path);

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+class BuildMonitor;
+
+// An external command: what is started (never through a shell) and the same
+// command as one quoted line for the notes.
+struct ConsoleCommand
+{
+    QString program;
+    QStringList arguments;
+    QString text;
+};
+
+// Runs the command in `directory` with no standard input, standard output and
+// errors merged into `output`, and waits for it while the event loop keeps
+// running, so a window stays responsive. The monitor, when given, hears the
+// output as it arrives and can stop the command. Returns the exit code; -1
+// when the program could not be started (`output` is then left as it was);
+// 128 + the signal number when it was killed. `show` is accepted for the
+// callers' sake: no console window exists here.
+int RunConsoleCommand(const QString &directory, const ConsoleCommand &command, int show,
+                      QString &output, BuildMonitor *monitor = nullptr);
+
+// The environment of the Java tools: the program's own, with a locale that
+// exists and uses UTF-8. A locale that is not installed leaves Java unable to
+// open paths with non-ASCII characters, so it is replaced by C.UTF-8.
+QProcessEnvironment ToolEnvironment();
+
+// Whether the named locale is installed and uses UTF-8.
+bool IsUsableUtf8Locale(const QString &name);

@@ -1,0 +1,106 @@
+#include "build/packaging.h"
+
+#include "build/build_folders.h"
+#include "build/build_monitor.h"
+#include "build/show_command.h"
+#include "build/work_folder.h"
+
+#include "platform/app_folder.h"
+#include "settings/log.h"
+
+#include <QDir>
+
+namespace {
+// The signer's class path: ",lib," stands for the library folder. Entries are
+// separated by the platform's separator, each one followed by it.
+const QString kClassPath = QStringLiteral(
+    ",lib,p-rename-1.0.jar:,lib,jasmin-p2.5.jar:,lib,dx.jar:,lib,dex-translator-0.0.9.8.jar:"
+    ",lib,dex-tools-0.0.0.4.jar:,lib,dex-reader-1.9.jar:,lib,dex-ir-1.6.jar:"
+    ",lib,commons-lite-1.9.jar:,lib,commons-cli-1.2.jar:,lib,asm-all-3.3.1.jar:");
+
+QString Quoted(const QString &text)
+{
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString JavaProgram()
+{
+    return ApplicationFolder() + QStringLiteral("s/jre6/bin/java");
+}
+
+QString ClassPath()
+{
+    return QString(kClassPath).replace(QStringLiteral(",lib,"),
+                                       ApplicationFolder() + QStringLiteral("s/Quenlow/lib/"));
+}
+} // namespace
+
+QString ToolsFolder()
+{
+    QString folder = ApplicationFolder();
+    if (folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    return folder + QStringLiteral("/s");
+}
+
+QString SignedApkPath(const QString &album)
+{
+    return ApplicationFolder() + QStringLiteral("output/") + album + QStringLiteral(".apk");
+}
+
+ConsoleCommand PackagerCommand(const QString &album)
+{
+    const QString jar = ApplicationFolder() + QStringLiteral("s/apktool.jar");
+    const QString folder = WorkFolder(album);
+    return {JavaProgram(),
+            {QStringLiteral("-jar"), jar, QStringLiteral("b"), QStringLiteral("-f"), folder},
+            Quoted(JavaProgram()) + QStringLiteral(" -jar ") + Quoted(jar) + QStringLiteral(" b -f ")
+                + Quoted(folder)};
+}
+
+ConsoleCommand SignerCommand(const QString &album)
+{
+    const QString classPath = ClassPath();
+    const QString mainClass = QStringLiteral("com.googlecode.dex2jar.tools.ApkSign");
+    const QString unsignedApk = WorkFolder(album) + QStringLiteral("/dist/MainActivity.apk");
+    const QString signedApk = SignedApkPath(album);
+    // The class path argument goes without the empty entry its closing
+    // separator would add (the current folder).
+    QString classPathArgument = classPath;
+    classPathArgument.chop(1);
+    return {JavaProgram(),
+            {QStringLiteral("-Xms512m"), QStringLiteral("-Xmx1024m"), QStringLiteral("-cp"),
+             classPathArgument, mainClass, unsignedApk, QStringLiteral("-o"), signedApk,
+             QStringLiteral("--force")},
+            Quoted(JavaProgram()) + QStringLiteral(" -Xms512m -Xmx1024m -cp ") + Quoted(classPath)
+                + QLatin1Char(' ') + Quoted(mainClass) + QLatin1Char(' ') + Quoted(unsignedApk)
+                + QStringLiteral(" -o ") + Quoted(signedApk) + QStringLiteral("  --force")};
+}
+
+bool BuildAndSignApk(const QString &album, BuildMonitor *monitor)
+{
+    QString output;
+    const ConsoleCommand packager = PackagerCommand(album);
+    Trace(packager.text);
+    AnnounceStep(monitor, QStringLiteral("正在打包..."));
+    int code = RunConsoleCommand(ToolsFolder(), packager, SW_HIDE, output, monitor);
+    if (code != 0) {
+        WriteLog(QStringLiteral("Build apk fail:") + QString::number(code));
+        Trace(output);
+        return false;
+    }
+    Trace(QStringLiteral("Aft cmd1"));
+
+    // A fresh installation may have no output folder yet.
+    OutputFolder(album);
+    const ConsoleCommand signer = SignerCommand(album);
+    Trace(signer.text);
+    AnnounceStep(monitor, QStringLiteral("正在签名..."));
+    code = RunConsoleCommand(ToolsFolder(), signer, SW_HIDE, output, monitor);
+    if (code != 0) {
+        WriteLog(QStringLiteral("Sign Apk Fail"));
+        return false;
+    }
+    Trace(QStringLiteral("Aft cmd2"));
+    return true;
+}

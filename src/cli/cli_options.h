@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The command line of pelorin-build:
+//   pelorin-build [--album NAME] [--icon PICTURE] [--no-overwrite] [--list] FILE...
+struct CliOptions
+{
+    std::optional<QString> album;
+    QString icon;
+    bool noOverwrite = false;
+    bool list = false;
+    bool help = false;
+    QStringList files;
+};
+
+// Parses the arguments after the program name. Options may also be written
+// --album=NAME; "--" ends the options. Returns nothing and sets `error` for
+// bad usage.
+std::optional<CliOptions> ParseCliOptions(const QStringList &arguments, QString &error);
+
+// The usage text.
+QString CliUsage();

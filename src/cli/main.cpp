@@ -1,0 +1,122 @@
+// pelorin-build: builds an album without a window. The files are taken as a
+// drop on an empty window, the build driver runs with answers taken from the
+// options, and the signed APK's path is printed.
+#include "cli/cli_options.h"
+#include "cli/headless_user.h"
+#include "cli/row_listing.h"
+
+#include "app/default_album_icon.h"
+#include "build/album_naming.h"
+#include "build/build_driver.h"
+
+#include "album/album_globals.h"
+#include "album/in_memory_album_list.h"
+#include "intake/attach_files.h"
+#include "intake/picture_loader.h"
+#include "platform/app_error.h"
+#include "platform/app_folder.h"
+#include "settings/pt_info.h"
+#include "settings/random_id.h"
+
+#include <QFileInfo>
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <exception>
+
+namespace {
+enum ExitCode { kSucceeded = 0, kFailed = 1, kBadUsage = 2 };
+
+void Print(std::FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fflush(stream);
+}
+
+int Fail(const QString &message, int code = kFailed)
+{
+    Print(stderr, message + QLatin1Char('\n'));
+    return code;
+}
+
+// The album icon as the window has it at start-up, or the chosen picture,
+// which must decode as the window's icon choice requires.
+void SettleAlbumIcon(const QString &icon)
+{
+    if (icon.isEmpty()) {
+        AlbumIconFile = ApplicationFolder() + QStringLiteral("pic/dft.png");
+        if (!QFileInfo::exists(AlbumIconFile))
+            DefaultAlbumIcon().save(AlbumIconFile, "PNG");
+        return;
+    }
+    const QString path = QFileInfo(icon).absoluteFilePath();
+    LoadPicture(path);
+    AlbumIconFile = path;
+}
+
+int Run(const CliOptions &options)
+{
+    // Shares the window's settings file, log and installation identifier.
+    SetApplicationIdentity(ApplicationFolder(), QStringLiteral("Pelorin"));
+    static TPtInfo settings;
+    PtInfo = &settings;
+    LoadSettings(QString());
+    InitRandomId();
+
+    QStringList files;
+    for (const QString &file : options.files) {
+        const QFileInfo info(file);
+        if (!info.exists())
+            return Fail(QStringLiteral("找不到文件：%1").arg(file), kBadUsage);
+        files.append(info.absoluteFilePath());
+    }
+
+    SettleAlbumIcon(options.icon);
+    InMemoryAlbumList list;
+    AddDroppedFiles(list, files);
+    if (options.list) {
+        Print(stdout, ListRows(list));
+        return kSucceeded;
+    }
+
+    if (options.album) {
+        const QString problem = AlbumNameProblem(*options.album);
+        if (!problem.isEmpty())
+            return Fail(problem);
+        // Like a name settled by an earlier build of this run: reused, and
+        // its folder, when it exists, overwritten only when allowed.
+        AlbumName = *options.album;
+    }
+    HeadlessUser user(!options.noOverwrite);
+    const BuildResult result = RunBuild(list, user);
+    if (result.outcome == BuildOutcome::Succeeded) {
+        Print(stdout, result.apkPath + QLatin1Char('\n'));
+        return kSucceeded;
+    }
+    const QStringList messages = user.Messages();
+    return Fail(messages.isEmpty() ? QStringLiteral("生成失败") : messages.join(QLatin1Char('\n')));
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // No window and no display: pictures are decoded and drawn in memory.
+    QCoreApplication app(argc, argv);
+
+    QString error;
+    const std::optional<CliOptions> options = ParseCliOptions(app.arguments().mid(1), error);
+    if (!options)
+        return Fail(error + QLatin1Char('\n') + CliUsage(), kBadUsage);
+    if (options->help) {
+        Print(stdout, CliUsage());
+        return kSucceeded;
+    }
+    try {
+        return Run(*options);
+    } catch (const AppError &appError) {
+        return Fail(ErrorBoxText(appError.message()));
+    } catch (const std::exception &otherError) {
+        return Fail(ErrorBoxText(QString::fromLocal8Bit(otherError.what())));
+    }
+}

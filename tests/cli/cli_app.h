@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// A fresh application folder for pelorin-build: its own copy of the program,
+// the staged template, the real tools (jars copied, so the signing key is
+// made here), default pictures, settings, log/ and data/, no output/ yet.
+// The Java runtime is reached through a script that notes each command line
+// in "calls" and copies the working folder to "snapshot" before packaging.
+class CliApp
+{
+public:
+    CliApp();
+
+    QString path() const;                        // with trailing '/'
+    QString file(const QString &relative) const; // path() + relative
+    void write(const QString &relative, const QByteArray &bytes) const;
+    QByteArray read(const QString &relative) const;
+
+    // Replaces the Java runtime by a script body, or removes it when empty.
+    void SetJava(const QByteArray &script) const;
+
+    struct Result
+    {
+        int code = -1;
+        QString out;
+        QString err;
+    };
+    // Runs pelorin-build with the arguments; `lang` sets LANG.
+    Result Run(const QStringList &arguments, const QString &lang = QStringLiteral("C.UTF-8")) const;
+
+    // Entries of an APK: unzip -p, aapt dump badging, apksigner verify.
+    static QByteArray Unzip(const QString &apk, const QString &entry);
+    static QString Badging(const QString &apk);
+    static bool Verifies(const QString &apk);
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// A file of tests/data/build/.
+QByteArray BuildData(const QString &relative);

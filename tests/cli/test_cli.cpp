@@ -1,0 +1,106 @@
+#include "cli_app.h"
+
+#include "build/album_naming.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+const QString kSongs = QStringLiteral(PELORIN_TEST_DATA_DIR "/build/songs/");
+
+bool Empty(const QString &folder)
+{
+    return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+TEST(PelorinBuild, ListShowsTheRowsOfTheDrop)
+{
+    CliApp app;
+    const CliApp::Result result =
+        app.Run({QStringLiteral("--list"), kSongs + QStringLiteral("song2.mp3"), kSongs + QStringLiteral("words.lrc"),
+                 kSongs + QStringLiteral("cover.png"), kSongs + QStringLiteral("song1.mp3"), kSongs},
+                QStringLiteral("zh_CN.UTF-8"));
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    const QString expected =
+        QStringLiteral("晨曲\t歌手甲\t2秒\t8K\t%1song1.mp3\t%1song1.jpg\t测试专辑\t"
+                       "[00:00.00]晨曲\\r\\n[00:01.00]第一句歌词\n"
+                       "Say \"Hi\"\\\\Back\tBand\t2秒\t8K\t%1song2.mp3\t%1cover.png\tTabs\\tAnd Quotes\t"
+                       "[00:00.50]第二首的歌词\\r\\n[00:01.50]最后一句  \\r\\n\n")
+            .arg(kSongs);
+    EXPECT_EQ(result.out, expected);
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    EXPECT_TRUE(Empty(app.file(QStringLiteral("data"))));
+    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("calls"))));
+}
+
+struct UsageCase
+{
+    std::vector<const char *> arguments;
+    int code;
+};
+
+class UsageTest : public ::testing::TestWithParam<UsageCase> {};
+
+TEST_P(UsageTest, BadUsageExitsWithTwo)
+{
+    CliApp app;
+    QStringList arguments;
+    for (const char *argument : GetParam().arguments)
+        arguments << QString::fromUtf8(argument).replace(QStringLiteral("SONGS/"), kSongs);
+    const CliApp::Result result = app.Run(arguments);
+    EXPECT_EQ(result.code, GetParam().code) << result.err.toStdString();
+    if (GetParam().code == 2) {
+        EXPECT_TRUE(result.out.isEmpty());
+        EXPECT_FALSE(result.err.isEmpty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, UsageTest, ::testing::Values(
+    UsageCase{{}, 2},
+    UsageCase{{"--bogus", "SONGS/song1.mp3"}, 2},
+    UsageCase{{"SONGS/song1.mp3", "--album"}, 2},
+    UsageCase{{"--list", "SONGS/none.mp3"}, 2},
+    UsageCase{{"--help"}, 0},
+    UsageCase{{"--list", "--", "SONGS/song1.mp3"}, 0}));
+
+class RefusedNameTest : public ::testing::TestWithParam<const char *> {};
+
+TEST_P(RefusedNameTest, NameIsRefusedWithTheDialogsText)
+{
+    CliApp app;
+    const QString name = QString::fromUtf8(GetParam());
+    const CliApp::Result result = app.Run({QStringLiteral("--album"), name, kSongs + QStringLiteral("song1.mp3")});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, AlbumNameProblem(name) + QLatin1Char('\n'));
+    EXPECT_TRUE(result.out.isEmpty());
+    EXPECT_TRUE(Empty(app.file(QStringLiteral("data"))));
+    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("output"))));
+    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("calls"))));
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, RefusedNameTest, ::testing::Values(
+    "", ".", "..", "../output", "a\\b", "a<b", "say \"hi\"", "x|y", "a:b", "star*", "tab\there",
+    "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+    "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"
+    "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa"));
+
+TEST(PelorinBuild, NoSongsIsTold)
+{
+    CliApp app;
+    const CliApp::Result result = app.Run({kSongs + QStringLiteral("cover.png")});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, QStringLiteral("请首先加入歌曲\n"));
+    EXPECT_TRUE(Empty(app.file(QStringLiteral("data"))));
+}
+
+TEST(PelorinBuild, IconThatIsNoPictureIsRefusedBeforeBuilding)
+{
+    CliApp app;
+    const CliApp::Result result = app.Run(
+        {QStringLiteral("--icon"), kSongs + QStringLiteral("words.lrc"), kSongs + QStringLiteral("song1.mp3")});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_EQ(result.err, QStringLiteral("Unknown picture file extension (.lrc)\n"));
+    EXPECT_TRUE(Empty(app.file(QStringLiteral("data"))));
+}
+} // namespace
