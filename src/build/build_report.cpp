@@ -8,22 +8,12 @@
 #include "platform/code_page.h"
 #include "platform/locale_info.h"
 #include "settings/log.h"
+#include "platform/text_trim.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
 
 namespace {
-// Text without the white space and control characters at either end.
-QString Trimmed(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
-}
 
 QString DecodeTemplate(const QByteArray &bytes)
 {
@@ -48,11 +38,11 @@ QStringList ReportSongLines(const IAlbumList &list)
     int number = 0;
     for (AlbumRow *row = list.First(); row; row = list.Next(row)) {
         const TOrbData &song = list.Record(row);
-        QString title = Trimmed(song.SongName);
+        QString title = TrimText(song.SongName);
         if (title.isEmpty())
             title = QFileInfo(song.SourceFile).completeBaseName();
         QString line = QString::number(++number) + QStringLiteral(". ") + title;
-        const QString singer = Trimmed(song.Singer);
+        const QString singer = TrimText(song.Singer);
         if (!singer.isEmpty() && !line.contains(QLatin1Char('-') + singer))
             line += QLatin1Char('-') + singer;
         lines.append(line);

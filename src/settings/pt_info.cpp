@@ -4,6 +4,7 @@
 #include "settings/log.h"
 
 #include "platform/app_folder.h"
+#include "platform/text_trim.h"
 
 #include <exception>
 
@@ -11,18 +12,6 @@ TPtInfo *PtInfo = nullptr;
 
 namespace {
 const QString kSection = QStringLiteral("Brisling");
-
-// Text with leading and trailing white space and control characters removed.
-QString TrimmedValue(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin).unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text.at(end - 1).unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
-}
 }
 
 QString IniFilePath()
@@ -47,8 +36,8 @@ void LoadSettingsInto(TPtInfo &info, const QString &path)
         auto text = [&](const char *key, const QString &fallback) {
             return reader.value(kSection, QLatin1String(key)).value_or(fallback);
         };
-        info.PresetRandomId = TrimmedValue(text("RandomID", {}));
-        info.AppId = TrimmedValue(text("AppID", {}));
+        info.PresetRandomId = TrimText(text("RandomID", {}));
+        info.AppId = TrimText(text("AppID", {}));
         info.TextColor = text("Color", QStringLiteral("#ffffffff"));
         info.LrcPosition = text("Position", QStringLiteral("2"));
         info.BackgroundColor = text("BackgroundColor", QStringLiteral("#ffffcc"));
