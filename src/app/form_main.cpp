@@ -20,7 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QStandardItemModel>
+#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeView>
@@ -36,23 +36,12 @@ constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 40;
 constexpr int kMinimumLyricsWidth = 150;
 
-struct GridColumn
-{
-    const char16_t *caption;
-    int width;
-};
-constexpr GridColumn kColumns[] = {
-    {u"序号", 60}, {u"名称", 160}, {u"表演者", 160}, {u"时间", 80},
-    {u"大小", 50}, {u"文件名", 150}, {u"图片", 180}, {u"歌词", 140},
-};
-
 QToolButton *MakeToolbarButton(QWidget *parent, const QString &caption)
 {
     auto *button = new QToolButton(parent);
     button->setText(caption);
     button->setFixedSize(kButtonWidth, kButtonHeight);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoRaise(true);
     return button;
 }
 } // namespace
@@ -71,6 +60,13 @@ TFormMain::TFormMain(QWidget *parent)
     CreatePopupMenu();
     CreateDialogs();
     TimerVersion = new QTimer(this);
+    ConnectUpdateAndAbout();
+    ConnectSongCommands();
+    ConnectBuildCommands();
+    ConnectAttachCommands();
+    ConnectAlbumIcon();
+    ConnectRowCommands();
+    ConnectCellEditor();
 
     auto *central = new QWidget(this);
     auto *centralLayout = new QVBoxLayout(central);
@@ -85,6 +81,8 @@ TFormMain::TFormMain(QWidget *parent)
     central->layout()->activate();
     PanelClient->layout()->activate();
     PanelMusicList->layout()->activate();
+    if (QScreen *display = screen())
+        move(display->availableGeometry().center() - frameGeometry().center());
 
     FormCreate();
 }
@@ -170,19 +168,7 @@ void TFormMain::CreateClientArea()
     clientLayout->setContentsMargins(0, 0, 0, 0);
     clientLayout->addWidget(PanelMusicList);
 
-    VDT1 = new QTreeView(PanelMusicList);
-    m_rows = new QStandardItemModel(0, int(std::size(kColumns)), VDT1);
-    for (int column = 0; column < int(std::size(kColumns)); ++column) {
-        m_rows->setHeaderData(column, Qt::Horizontal,
-                              QString::fromUtf16(kColumns[column].caption));
-    }
-    VDT1->setModel(m_rows);
-    VDT1->setRootIsDecorated(false);
-    VDT1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    VDT1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    VDT1->header()->setStretchLastSection(false);
-    for (int column = 0; column < int(std::size(kColumns)); ++column)
-        VDT1->header()->resizeSection(column, kColumns[column].width);
+    VDT1 = new SongGrid(PanelMusicList);
 
     auto *listLayout = new QVBoxLayout(PanelMusicList);
     listLayout->setContentsMargins(0, 0, 0, 0);
@@ -230,7 +216,7 @@ void TFormMain::FormCreate()
     setAcceptDrops(true);
     setWindowTitle(ApplicationTitle());
 
-    m_rows->removeRows(0, m_rows->rowCount());
+    VDT1->DeleteAll();
     ThumbnailSize = 80;
 
     ImageIcon->move((PanelToolBar->height() - ImageIcon->height()) / 2,

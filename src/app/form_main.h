@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/song_grid.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -10,11 +12,12 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QStandardItemModel;
 class QTimer;
 class QToolButton;
 class QTreeView;
 class TPtInfo;
+class TCellEditor;
+class TFormShowPic;
 
 // The album window: menus, song grid, toolbar, file dialogs and the update
 // timer. Every user action starts here.
@@ -43,7 +46,7 @@ public:
     QToolButton *SpeedButtonBuild = nullptr;
     QWidget *PanelClient = nullptr;
     QWidget *PanelMusicList = nullptr;
-    QTreeView *VDT1 = nullptr;
+    SongGrid *VDT1 = nullptr; // the song grid; also the album list
     QLineEdit *EditGrid = nullptr;
     QFileDialog *OpenDialogMusic = nullptr;
     QFileDialog *OpenImageDialog = nullptr;
@@ -82,10 +85,47 @@ public slots:
     void SpeedButtonExitClick();
     void FormResize();
 
+    // Update notice (update_notice.cpp).
+    void TimerVersionTimer();
+    void StartUpdateCheck();
+    void WmNewVersion(int wParam);
+    void MenuNVersionClick();
+    // "关于": the about dialog (about_menu.cpp).
+    void N18Click();
+    // Add songs: "加入歌曲", "添加(&A)" (song_add_command.cpp).
+    void SpeedButtonMusicAddClick();
+    // Build: "生成", "生成(&B)" (build_click.cpp).
+    void SpeedButtonBuildClick();
+    // Pictures and lyrics of the rows (attach_commands.cpp).
+    void NPicAddClick();
+    void NPicDelClick();
+    void NAddLrcClick();
+    void NDelLrcClick();
+    void VDT1NodeDblClick(int column);
+    // The album icon (album_icon.cpp).
+    void ImageIconDblClick();
+    // Files dropped on the window (drop_files.cpp).
+    void WMDropFiles(const QStringList &files);
+    // Moving and removing rows (row_commands.cpp).
+    void N22Click();
+    void N25Click();
+    bool VDT1KeyDown(int key);
+    void SpeedButtonMusicDelClick();
+    void N19Click();
+
+public:
+    // The picture preview window (form_show_pic.h) and the in-place cell
+    // editor over EditGrid (cell_editor.h).
+    TFormShowPic *FormShowPic = nullptr;
+    TCellEditor *CellEditor = nullptr;
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void FormCreate();
@@ -95,8 +135,15 @@ private:
     void CreateToolbar();
     void CreateClientArea();
     void CreateDialogs();
+    void ConnectUpdateAndAbout();
+    void ConnectSongCommands();
+    void ConnectBuildCommands();
+    void ConnectAttachCommands();
+    void ConnectAlbumIcon();
+    void ConnectRowCommands();
+    void ConnectCellEditor();
+    void MoveFocusedSong(bool down);
     void WriteDefaultAlbumIcon();
 
     std::unique_ptr<TPtInfo> m_settings;
-    QStandardItemModel *m_rows = nullptr;
 };

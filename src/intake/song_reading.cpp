@@ -1,0 +1,56 @@
+#include "intake/song_reading.h"
+
+#include "intake/audio_genie3.h"
+#include "intake/song_format.h"
+#include "intake/song_names.h"
+#include "intake/text_decoding.h"
+#include "platform/text_trim.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Whole seconds, rounded down; anything that is not a usable number is 0.
+qint32 WholeSeconds(float seconds)
+{
+    if (!(seconds > 0.0f))
+        return 0;
+    if (seconds >= float(std::numeric_limits<qint32>::max()))
+        return std::numeric_limits<qint32>::max();
+    return qint32(std::floor(seconds));
+}
+
+} // namespace
+
+QString TrimLyricsText(const QString &text)
+{
+    return TrimText(text);
+}
+
+TOrbData ReadSongRecord(const QString &path)
+{
+    TOrbData song;
+    {
+        TAudioGenie3 reader;
+        reader.AnalyzeFile(path);
+        song.Duration = FormatDurationText(WholeSeconds(reader.ReadDuration()));
+        QString artist = reader.ReadArtist();
+        QString title = reader.ReadTitle();
+        const QString album = reader.ReadAlbum();
+        if (title.isEmpty() || artist.isEmpty())
+            NamesFromFileName(path, title, artist);
+        song.SizeText = FormatSizeText(reader.ReadFileSize());
+        song.SongName = title;
+        song.Singer = artist;
+        song.SourceFile = path;
+        song.Album = album;
+    }
+    const QString picture = FindCompanionFile(path, CompanionKind::Picture);
+    if (!picture.isEmpty())
+        song.PictureFile = picture;
+    const QString lyrics = FindCompanionFile(path, CompanionKind::Lyrics);
+    if (!lyrics.isEmpty())
+        song.LyricsText = TrimLyricsText(LoadTextFile(lyrics));
+    return song;
+}
