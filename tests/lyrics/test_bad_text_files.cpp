@@ -121,6 +121,11 @@ TEST_F(BadTextFiles, PipesSocketsAndDevicesAreRefused)
 // the open fails with the system's reason.
 TEST_F(BadTextFiles, FileThatCannotBeOpenedRaisesTheSystemReason)
 {
+#if defined(__SANITIZE_ADDRESS__)
+    // With every descriptor taken the sanitizer runtime cannot read its own
+    // process maps and reports false type errors.
+    GTEST_SKIP() << "descriptor exhaustion confuses the sanitizer runtime";
+#endif
     const QString path = Write(QStringLiteral("song.lrc"), "abc");
     rlimit saved{};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
