@@ -50,15 +50,19 @@ void SongPrefetcher::WorkerLoop()
         });
         if (m_stopping)
             return;
-        const int index = m_nextClaim++;
-        m_states[size_t(index)] = State::Running;
-        lock.unlock();
-        PreparedSong song = Prepare(m_paths.at(index));
-        lock.lock();
-        m_songs[size_t(index)] = std::move(song);
-        m_states[size_t(index)] = State::Done;
+        PrepareClaimed(lock, m_nextClaim++);
         m_changed.notify_all();
     }
+}
+
+void SongPrefetcher::PrepareClaimed(std::unique_lock<std::mutex> &lock, int index)
+{
+    m_states[size_t(index)] = State::Running;
+    lock.unlock();
+    PreparedSong song = Prepare(m_paths.at(index));
+    lock.lock();
+    m_songs[size_t(index)] = std::move(song);
+    m_states[size_t(index)] = State::Done;
 }
 
 PreparedSong SongPrefetcher::Take(int index)
@@ -67,12 +71,7 @@ PreparedSong SongPrefetcher::Take(int index)
     if (m_states[size_t(index)] == State::Waiting && index == m_nextClaim) {
         // No worker has got to it: read it here rather than wait.
         ++m_nextClaim;
-        m_states[size_t(index)] = State::Running;
-        lock.unlock();
-        PreparedSong song = Prepare(m_paths.at(index));
-        lock.lock();
-        m_songs[size_t(index)] = std::move(song);
-        m_states[size_t(index)] = State::Done;
+        PrepareClaimed(lock, index);
     }
     m_changed.wait(lock, [&] { return m_states[size_t(index)] == State::Done; });
     PreparedSong song = std::move(m_songs[size_t(index)]);

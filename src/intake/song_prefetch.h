@@ -45,7 +45,8 @@ private:
     enum class State { Waiting, Running, Done };
 
     void WorkerLoop();
-    void Finish(int index, PreparedSong song);
+    // Reads a claimed song with the lock released, then stores it as done.
+    void PrepareClaimed(std::unique_lock<std::mutex> &lock, int index);
 
     const QStringList m_paths;
     const int m_window;
