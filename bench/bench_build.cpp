@@ -19,7 +19,7 @@
 
 #include "album/album_globals.h"
 #include "album/in_memory_album_list.h"
-#include "intake/attach_files.h"
+#include "intake/dropped_files.h"
 #include "platform/app_folder.h"
 #include "settings/pt_info.h"
 #include "settings/random_id.h"
@@ -176,10 +176,10 @@ int main(int argc, char **argv)
     for (int round = 0; round <= runs; ++round) {
         const bool timed = round > 0;
         Sync();
-        AlbumName = QStringLiteral("bench");
+        QString albumName = QStringLiteral("bench");
         TimingUser user;
         user.clock.start();
-        const BuildResult result = RunBuild(list, user);
+        const BuildResult result = RunBuild(list, user, albumName);
         const qint64 end = user.clock.nsecsElapsed();
         if (result.outcome != BuildOutcome::Succeeded) {
             std::fprintf(stderr, "build failed: %s\n", qPrintable(result.failure));

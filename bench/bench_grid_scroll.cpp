@@ -8,7 +8,7 @@
 // which repaints only the uncovered strip. Prints median, 95th percentile and
 // maximum per repaint.
 #include "app/song_grid.h"
-#include "app/song_grid_rules.h"
+#include "album/song_grid_rules.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

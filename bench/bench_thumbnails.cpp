@@ -4,7 +4,7 @@
 //
 //   bench_thumbnails [rounds]      (default 5 rounds over 4 files a format)
 #include "album/thumbnail.h"
-#include "intake/picture_loader.h"
+#include "media/picture_loader.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 // bitmap, thumbnail, PNG copy, save and resampling.
 #include "album/thumbnail.h"
 #include "build/icon_resample.h"
-#include "intake/picture_loader.h"
+#include "media/picture_loader.h"
 #include "platform/app_error.h"
 
 #include <QGuiApplication>

@@ -2,7 +2,7 @@
 // extension (.mp3, .m4a or .aac, and so the container reader), the rest is
 // the file. The reader must never crash, hang or read out of bounds, and its
 // results must stay sane.
-#include "intake/audio_genie3.h"
+#include "media/audio_genie3.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the lyrics decoder: the first byte picks the
 // locale, the rest is the file content. Checks that decoding never fails and
 // that its results keep their shape.
-#include "intake/text_chinese_conversion.h"
-#include "intake/text_decoding.h"
-#include "intake/text_encoding_detector.h"
-#include "intake/text_round_trip.h"
+#include "media/text_chinese_conversion.h"
+#include "media/text_decoding.h"
+#include "media/text_encoding_detector.h"
+#include "media/text_round_trip.h"
 #include "platform/locale_info.h"
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // Draws the default song pictures pic0.jpg … pic9.jpg and the desktop icon.
-#include "app/default_album_icon.h"
+#include "album/default_album_icon.h"
 
 #include <QDir>
 #include <QGuiApplication>

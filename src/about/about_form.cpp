@@ -2,9 +2,8 @@
 
 #include "about/about_strings.h"
 #include "about/vel_url_label.h"
-#include "app/default_album_icon.h"
-#include "app/update_notice.h"
-#include "build/build_folders.h"
+#include "album/default_album_icon.h"
+#include "platform/shell_open.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -104,12 +103,12 @@ void TAboutForm::FormShow()
 
 void TAboutForm::VelUrlLabel1Click()
 {
-    OpenWithShell(VelUrlLabel1->Url, QString(), QString(), kShowCommandShow);
+    OpenWithShell(VelUrlLabel1->Url, QString(), QString(), SW_SHOW);
 }
 
 void TAboutForm::VelUrlLabel2Click()
 {
-    OpenWithShell(VelUrlLabel2->Url, QString(), QString(), kShowCommandShow);
+    OpenWithShell(VelUrlLabel2->Url, QString(), QString(), SW_SHOW);
 }
 
 void TAboutForm::BitBtn1Click()

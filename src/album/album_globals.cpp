@@ -1,4 +1,3 @@
 #include "album/album_globals.h"
 
-QString AlbumName;
 QString AlbumIconFile;

@@ -2,10 +2,6 @@
 
 #include <QString>
 
-// The name of the album being built; empty until a build settles it, and
-// forgotten when the list is cleared.
-extern QString AlbumName;
-
 // The picture that becomes the launcher icon: pic/dft.png in the application
 // folder until the user picks another.
 extern QString AlbumIconFile;

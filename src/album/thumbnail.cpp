@@ -1,21 +1,12 @@
 #include "album/thumbnail.h"
 
 #include "album/album_globals.h"
-#include "intake/picture_loader.h"
+#include "media/picture_loader.h"
+#include "media/picture_scaling.h"
 #include "platform/app_error.h"
 
 #include <cmath>
 #include <new>
-
-long long RoundHalfEven(double x)
-{
-    const double floor = std::floor(x);
-    const double fraction = x - floor;
-    auto result = static_cast<long long>(floor);
-    if (fraction > 0.5 || (fraction == 0.5 && (result % 2) != 0))
-        ++result;
-    return result;
-}
 
 QSize ThumbnailExtent(QSize source)
 {

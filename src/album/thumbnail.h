@@ -6,9 +6,6 @@
 
 #include <optional>
 
-// x rounded to the nearest integer, a half going to the even neighbour.
-long long RoundHalfEven(double x);
-
 // The size of a thumbnail of a W × H picture: the picture's own size when both
 // sides are at most ThumbnailSize, else the longer side becomes ThumbnailSize
 // and the other keeps the proportion (160 × 1 gives 80 × 0).

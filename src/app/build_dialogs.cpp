@@ -5,7 +5,7 @@
 
 #include "build/album_naming.h"
 #include "build/build_folders.h"
-#include "build/show_command.h"
+#include "platform/shell_open.h"
 #include "platform/app_folder.h"
 
 #include <QDialogButtonBox>

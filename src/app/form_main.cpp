@@ -1,6 +1,6 @@
 #include "app/form_main.h"
 
-#include "app/default_album_icon.h"
+#include "album/default_album_icon.h"
 #include "app/file_dialogs.h"
 
 #include "album/album_globals.h"
@@ -196,9 +196,7 @@ void TFormMain::FormCreate()
     TimerVersion->setInterval(3000);
     TimerVersion->start();
 
-    AlbumIconFile = ApplicationFolder() + QStringLiteral("pic/dft.png");
-    if (!QFile::exists(AlbumIconFile))
-        WriteDefaultAlbumIcon();
+    AlbumIconFile = DefaultAlbumIconFile();
 
     Trace(QStringLiteral("Application Init"));
 
@@ -217,21 +215,12 @@ void TFormMain::FormCreate()
     setWindowTitle(ApplicationTitle());
 
     VDT1->DeleteAll();
-    ThumbnailSize = 80;
 
     ImageIcon->move((PanelToolBar->height() - ImageIcon->height()) / 2,
                     (PanelToolBar->height() - ImageIcon->height()) / 2);
     lblChangeIcon->move(lblChangeIcon->x(),
                         (PanelToolBar->height() - lblChangeIcon->height()) / 2);
     LayoutToolbar();
-}
-
-void TFormMain::WriteDefaultAlbumIcon()
-{
-    // A missing or read-only pic/ folder must not stop the program; the
-    // failure is only logged.
-    if (!DefaultAlbumIcon().save(AlbumIconFile, "PNG"))
-        WriteLog(QStringLiteral("Cannot create default album icon ") + AlbumIconFile);
 }
 
 void TFormMain::LayoutToolbar()

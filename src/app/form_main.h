@@ -36,7 +36,9 @@ public:
     int ResizeCount = 0;
     // True while the cell edit box holds the keyboard focus.
     bool Editing = false;
-    int ThumbnailSize = 80;
+    // The name settled by the last build of this run; empty at start-up and
+    // after the list is cleared.
+    QString AlbumName;
 
     // Controls, by their layout names.
     QWidget *PanelToolBar = nullptr;
@@ -85,28 +87,28 @@ public slots:
     void SpeedButtonExitClick();
     void FormResize();
 
-    // Update notice (update_notice.cpp).
+    // Update notice (form_main_update.cpp).
     void TimerVersionTimer();
     void StartUpdateCheck();
     void WmNewVersion(int wParam);
     void MenuNVersionClick();
-    // "关于": the about dialog (about_menu.cpp).
+    // "关于": the about dialog (form_main_about.cpp).
     void N18Click();
-    // Add songs: "加入歌曲", "添加(&A)" (song_add_command.cpp).
+    // Add songs: "加入歌曲", "添加(&A)" (form_main_songs.cpp).
     void SpeedButtonMusicAddClick();
-    // Build: "生成", "生成(&B)" (build_click.cpp).
+    // Build: "生成", "生成(&B)" (form_main_build.cpp).
     void SpeedButtonBuildClick();
-    // Pictures and lyrics of the rows (attach_commands.cpp).
+    // Pictures and lyrics of the rows (form_main_attach.cpp).
     void NPicAddClick();
     void NPicDelClick();
     void NAddLrcClick();
     void NDelLrcClick();
     void VDT1NodeDblClick(int column);
-    // The album icon (album_icon.cpp).
+    // The album icon (form_main_icon.cpp).
     void ImageIconDblClick();
-    // Files dropped on the window (drop_files.cpp).
+    // Files dropped on the window (form_main_drop.cpp).
     void WMDropFiles(const QStringList &files);
-    // Moving and removing rows (row_commands.cpp).
+    // Moving and removing rows (form_main_rows.cpp).
     void N22Click();
     void N25Click();
     bool VDT1KeyDown(int key);
@@ -143,7 +145,6 @@ private:
     void ConnectRowCommands();
     void ConnectCellEditor();
     void MoveFocusedSong(bool down);
-    void WriteDefaultAlbumIcon();
 
     std::unique_ptr<TPtInfo> m_settings;
 };

@@ -1,6 +1,7 @@
 #include "app/form_show_pic.h"
 
-#include "intake/picture_loader.h"
+#include "media/picture_loader.h"
+#include "media/picture_scaling.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -18,12 +19,6 @@ constexpr int kPanelHeight = 41;
 constexpr int kFrame = 2;
 constexpr int kInitialClientWidth = 601;
 constexpr int kInitialClientHeight = 485;
-
-// Nearest integer, a half going to the even neighbour.
-int RoundHalfEven(double value)
-{
-    return int(std::nearbyint(value));
-}
 } // namespace
 
 QSize PreviewWindowSize(QSize picture)
@@ -34,10 +29,10 @@ QSize PreviewWindowSize(QSize picture)
     int h = kImageHeight;
     if (width > kImageWidth || height > kImageHeight) {
         if (width > height)
-            h = RoundHalfEven(double(height * kImageWidth) / double(width));
+            h = int(RoundHalfEven(double(height * kImageWidth) / double(width)));
         else {
             h = kImageHeight;
-            w = RoundHalfEven(double(width * kImageHeight) / double(height));
+            w = int(RoundHalfEven(double(width * kImageHeight) / double(height)));
         }
     }
     return {w + kFrame, h + kPanelHeight + kFrame};

@@ -2,7 +2,7 @@
 
 #include "app/song_grid_delegate.h"
 #include "app/song_grid_model.h"
-#include "app/song_grid_rules.h"
+#include "album/song_grid_rules.h"
 
 #include <QEvent>
 #include <QHeaderView>

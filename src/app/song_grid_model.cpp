@@ -1,6 +1,6 @@
 #include "app/song_grid_model.h"
 
-#include "app/song_grid_rules.h"
+#include "album/song_grid_rules.h"
 
 #include <algorithm>
 

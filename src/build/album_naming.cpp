@@ -3,8 +3,6 @@
 #include "build/build_folders.h"
 #include "build/build_user.h"
 
-#include "album/album_globals.h"
-
 #include <QFileInfo>
 
 namespace {
@@ -12,11 +10,6 @@ const QString kProposalStem = QStringLiteral("vizizizar");
 constexpr int kLastProposalNumber = 10000;
 // The longest file name the file system takes, in bytes of its UTF-8 form.
 constexpr int kMaxFileNameBytes = 255;
-
-bool FolderTaken(const QString &name)
-{
-    return QFileInfo(DataFolder() + QLatin1Char('/') + name).isDir();
-}
 
 bool IsRefusedCharacter(QChar c)
 {
@@ -51,28 +44,33 @@ QString AlbumNameProblem(const QString &name)
     return {};
 }
 
+bool AlbumFolderExists(const QString &name)
+{
+    return QFileInfo(DataFolder() + QLatin1Char('/') + name).isDir();
+}
+
 QString ProposeAlbumName()
 {
-    if (!FolderTaken(kProposalStem))
+    if (!AlbumFolderExists(kProposalStem))
         return kProposalStem;
     for (int number = 1; number <= kLastProposalNumber; ++number) {
         const QString name = kProposalStem + QString::number(number);
-        if (!FolderTaken(name))
+        if (!AlbumFolderExists(name))
             return name;
     }
     return {};
 }
 
-bool AskAlbumName(IBuildUser &user)
+bool AskAlbumName(IBuildUser &user, QString &albumName)
 {
-    while (!AlbumName.isEmpty()) {
-        if (!FolderTaken(AlbumName))
+    while (!albumName.isEmpty()) {
+        if (!AlbumFolderExists(albumName))
             return true;
-        switch (user.AskOverwrite(AlbumName + QStringLiteral("已经存在，要覆盖么?"))) {
+        switch (user.AskOverwrite(albumName + QStringLiteral("已经存在，要覆盖么?"))) {
         case IBuildUser::Answer::Yes:
             return true;
         case IBuildUser::Answer::No:
-            AlbumName.clear();
+            albumName.clear();
             break;
         case IBuildUser::Answer::Cancel:
             return false;
@@ -82,13 +80,13 @@ bool AskAlbumName(IBuildUser &user)
     QString name = ProposeAlbumName();
     if (!user.InputAlbumName(AlbumNameCaption(), AlbumNamePrompt(), name))
         return false;
-    // The dialog refuses such names itself; this keeps any front end from
-    // handing one to the steps that empty and write folders.
+    // The one check of a name, whichever front end answered: the steps empty
+    // and write folders named after it.
     const QString problem = AlbumNameProblem(name);
     if (!problem.isEmpty()) {
         user.ShowError(problem);
         return false;
     }
-    AlbumName = name;
+    albumName = name;
     return true;
 }

@@ -18,11 +18,19 @@ constexpr int kAlbumNameMaxLength = 255;
 // characters and ": * ? \" < > |", and short enough to take ".apk".
 QString AlbumNameProblem(const QString &name);
 
+// Whether a folder of that name lies in the data folder; only a folder
+// counts, not a file.
+bool AlbumFolderExists(const QString &name);
+
 // The first free name of "vizizizar", "vizizizar1" … "vizizizar10000": free
 // when no folder of that name lies in the data folder. Empty when all are taken.
 QString ProposeAlbumName();
 
-// Settles AlbumName: reuses it (asking whether to overwrite when its folder
-// exists) or asks for a new one with a proposal. False when the person
-// cancelled or confirmed a name that cannot be used (they are told why).
-bool AskAlbumName(IBuildUser &user);
+// Settles the album name. `name` holds the name of an earlier build of this
+// run (empty when there was none) and receives the name to build with: the
+// earlier name is reused (asking whether to overwrite when its folder exists),
+// else a new one is asked for with a proposal. False when the person
+// cancelled or confirmed a name that cannot be used (they are told why);
+// `name` then holds what the window remembers: the earlier name after a
+// Cancel, empty after a No.
+bool AskAlbumName(IBuildUser &user, QString &name);

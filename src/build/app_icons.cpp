@@ -2,7 +2,7 @@
 
 #include "build/icon_resample.h"
 #include "build/icon_square_crop.h"
-#include "intake/picture_loader.h"
+#include "media/picture_loader.h"
 
 namespace {
 

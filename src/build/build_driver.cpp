@@ -70,14 +70,14 @@ QString RunSteps(const QString &album, IAlbumList &list, IBuildUser &user, Build
     }
 
     monitor.StepStarted(QStringLiteral("正在写入说明..."));
-    WriteBuildReport(list);
+    WriteBuildReport(album, list);
     user.OpenOutputFolder(OutputFolder(album));
     result.apkPath = SignedApkPath(album);
     return {};
 }
 } // namespace
 
-BuildResult RunBuild(IAlbumList &list, IBuildUser &user)
+BuildResult RunBuild(IAlbumList &list, IBuildUser &user, QString &albumName)
 {
     BuildResult result;
     if (!list.First()) {
@@ -85,13 +85,13 @@ BuildResult RunBuild(IAlbumList &list, IBuildUser &user)
         result.outcome = BuildOutcome::NoSongs;
         return result;
     }
-    if (!AskAlbumName(user)) {
+    if (!AskAlbumName(user, albumName)) {
         Trace(QStringLiteral("check name fail"));
         result.outcome = BuildOutcome::NameCancelled;
         return result;
     }
 
-    const QString album = AlbumName;
+    const QString album = albumName;
     BuildMonitor monitor;
     BuildBracket bracket(user, monitor);
     LoadSettings(QString());

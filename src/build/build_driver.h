@@ -25,5 +25,7 @@ struct BuildResult
 // The whole build of the album in `list`, asking `user` whatever needs asking:
 // album name, settings reloaded, working folder, package name and title,
 // launcher icons, assets, packaging and signing, report, output folder shown,
-// working folder emptied again.
-BuildResult RunBuild(IAlbumList &list, IBuildUser &user);
+// working folder emptied again. `albumName` is the name the front end
+// remembers from an earlier build (empty at first); the naming step settles
+// it (see AskAlbumName) and every step gets it from there.
+BuildResult RunBuild(IAlbumList &list, IBuildUser &user, QString &albumName);

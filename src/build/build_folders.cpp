@@ -1,10 +1,16 @@
 #include "build/build_folders.h"
 
 #include "platform/app_folder.h"
-#include "platform/shell_open.h"
 #include "settings/log.h"
 
 #include <QDir>
+
+namespace {
+QString OutputFolderPath()
+{
+    return ApplicationFolder() + QStringLiteral("output/");
+}
+} // namespace
 
 QString DataFolder()
 {
@@ -13,7 +19,7 @@ QString DataFolder()
 
 QString OutputFolder(const QString &)
 {
-    const QString folder = ApplicationFolder() + QStringLiteral("output/");
+    const QString folder = OutputFolderPath();
     QDir dir(folder);
     if (!dir.exists())
         QDir().mkdir(folder);
@@ -21,7 +27,7 @@ QString OutputFolder(const QString &)
     return folder;
 }
 
-void OpenWithShell(const QString &file, const QString &parameters, const QString &directory, int)
+QString OutputFile(const QString &album, const QString &extension)
 {
-    ShellOpen(file, parameters, directory);
+    return OutputFolderPath() + album + extension;
 }

@@ -10,7 +10,6 @@ QString DataFolder();
 // name has no effect on the result.
 QString OutputFolder(const QString &albumName);
 
-// Opens a file, folder or address with the desktop's default program; a
-// launch that fails shows nothing.
-void OpenWithShell(const QString &file, const QString &parameters, const QString &directory,
-                   int showCommand);
+// A file of an album in the output folder: ApplicationFolder + "output/" +
+// album + extension (".apk", ".txt"). Nothing is created.
+QString OutputFile(const QString &album, const QString &extension);

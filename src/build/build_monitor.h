@@ -35,8 +35,3 @@ inline void AnnounceStep(BuildMonitor *monitor, const QString &title)
     if (monitor)
         monitor->StepStarted(title);
 }
-
-inline bool BuildCancelled(const BuildMonitor *monitor)
-{
-    return monitor && monitor->IsCancelled();
-}

@@ -1,14 +1,14 @@
 #include "build/build_report.h"
 
+#include "build/build_folders.h"
 #include "build/file_errors.h"
 
-#include "album/album_globals.h"
 #include "album/album_list.h"
 #include "platform/app_folder.h"
 #include "platform/code_page.h"
 #include "platform/locale_info.h"
-#include "settings/log.h"
 #include "platform/text_trim.h"
+#include "settings/log.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -50,7 +50,7 @@ QStringList ReportSongLines(const IAlbumList &list)
     return lines;
 }
 
-void WriteBuildReport(const IAlbumList &list)
+void WriteBuildReport(const QString &album, const IAlbumList &list)
 {
     const QString templatePath = ApplicationFolder() + QStringLiteral("info.tpl");
     QStringList lines;
@@ -62,6 +62,5 @@ void WriteBuildReport(const IAlbumList &list)
     const int codePage = AnsiCodePage();
     for (const QString &line : lines)
         bytes += TextToBytes(line, codePage) + "\r\n";
-    WriteWholeFile(ApplicationFolder() + QStringLiteral("output/") + AlbumName + QStringLiteral(".txt"),
-                   bytes);
+    WriteWholeFile(OutputFile(album, QStringLiteral(".txt")), bytes);
 }

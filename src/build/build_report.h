@@ -5,11 +5,11 @@
 
 class IAlbumList;
 
-// Writes output/<AlbumName>.txt in the ANSI code page with CR LF line ends:
+// Writes output/<album>.txt in the ANSI code page with CR LF line ends:
 // the lines of info.tpl when it exists, then "N. title" per song with
 // "-singer" appended unless the line holds it already. Throws AppError when
 // the template cannot be read or the report cannot be written.
-void WriteBuildReport(const IAlbumList &list);
+void WriteBuildReport(const QString &album, const IAlbumList &list);
 
 // The report's lines without the template's.
 QStringList ReportSongLines(const IAlbumList &list);

@@ -1,6 +1,6 @@
 #include "build/icon_resample.h"
 
-#include "intake/png_image.h"
+#include "media/png_image.h"
 #include "platform/app_error.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 
 #include "build/build_folders.h"
 #include "build/build_monitor.h"
-#include "build/show_command.h"
 #include "build/work_folder.h"
 
 #include "platform/app_folder.h"
+#include "platform/shell_open.h"
 #include "settings/log.h"
 
 #include <QDir>
@@ -45,7 +45,7 @@ QString ToolsFolder()
 
 QString SignedApkPath(const QString &album)
 {
-    return ApplicationFolder() + QStringLiteral("output/") + album + QStringLiteral(".apk");
+    return OutputFile(album, QStringLiteral(".apk"));
 }
 
 ConsoleCommand PackagerCommand(const QString &album)

@@ -3,7 +3,7 @@
 #include "build/album_naming.h"
 #include "build/build_folders.h"
 #include "build/build_monitor.h"
-#include "build/folder_operations.h"
+#include "platform/folder_operations.h"
 
 #include "platform/app_folder.h"
 #include "settings/log.h"

@@ -2,26 +2,26 @@
 
 #include "build/album_naming.h"
 
-#include "album/album_globals.h"
-#include "platform/app_error.h"
-
 bool HeadlessUser::InputAlbumName(const QString &, const QString &, QString &name)
 {
-    // The dialog would refuse the name and wait; here nobody can type another.
-    const QString problem = AlbumNameProblem(name);
-    if (!problem.isEmpty()) {
-        m_messages.append(problem);
-        return false;
-    }
-    return true;
+    if (m_albumName)
+        name = *m_albumName;
+    return !RefusesOverwrite(name);
 }
 
 IBuildUser::Answer HeadlessUser::AskOverwrite(const QString &)
 {
-    if (m_overwrite)
-        return Answer::Yes;
-    m_messages.append(AlbumName + QStringLiteral("已经存在，未覆盖（--no-overwrite）"));
-    return Answer::Cancel;
+    return m_overwrite ? Answer::Yes : Answer::Cancel;
+}
+
+bool HeadlessUser::RefusesOverwrite(const QString &name)
+{
+    // The window's dialog takes a name whose folder exists and the build
+    // empties that folder; --no-overwrite keeps it.
+    if (m_overwrite || !AlbumFolderExists(name))
+        return false;
+    m_messages.append(name + QStringLiteral("已经存在，未覆盖（--no-overwrite）"));
+    return true;
 }
 
 void HeadlessUser::ShowInformation(const QString &text)
@@ -31,7 +31,8 @@ void HeadlessUser::ShowInformation(const QString &text)
 
 void HeadlessUser::ShowError(const QString &message)
 {
-    m_messages.append(ErrorBoxText(message));
+    // A line on standard error, not a box: no closing full stop is added.
+    m_messages.append(message);
 }
 
 void HeadlessUser::OpenOutputFolder(const QString &)

@@ -4,13 +4,19 @@
 
 #include <QStringList>
 
-// The answers of pelorin-build: the proposed album name as if OK were
-// pressed, "Yes" to overwriting unless told otherwise; every message the
-// window would have shown is kept for standard error.
+#include <optional>
+
+// The answers of pelorin-build: the album name given with --album, else the
+// proposed one, as if OK were pressed; an existing album folder is
+// overwritten unless told otherwise. Every message the window would have
+// shown is kept for standard error.
 class HeadlessUser : public IBuildUser
 {
 public:
-    explicit HeadlessUser(bool overwrite) : m_overwrite(overwrite) {}
+    HeadlessUser(std::optional<QString> albumName, bool overwrite)
+        : m_albumName(std::move(albumName)), m_overwrite(overwrite)
+    {
+    }
 
     bool InputAlbumName(const QString &caption, const QString &prompt, QString &name) override;
     Answer AskOverwrite(const QString &question) override;
@@ -21,6 +27,9 @@ public:
     const QStringList &Messages() const { return m_messages; }
 
 private:
+    bool RefusesOverwrite(const QString &name);
+
+    std::optional<QString> m_albumName;
     bool m_overwrite;
     QStringList m_messages;
 };

@@ -5,14 +5,13 @@
 #include "cli/headless_user.h"
 #include "cli/row_listing.h"
 
-#include "app/default_album_icon.h"
-#include "build/album_naming.h"
+#include "album/default_album_icon.h"
 #include "build/build_driver.h"
 
 #include "album/album_globals.h"
 #include "album/in_memory_album_list.h"
-#include "intake/attach_files.h"
-#include "intake/picture_loader.h"
+#include "intake/dropped_files.h"
+#include "media/picture_loader.h"
 #include "platform/app_error.h"
 #include "platform/app_folder.h"
 #include "settings/pt_info.h"
@@ -45,9 +44,7 @@ int Fail(const QString &message, int code = kFailed)
 void SettleAlbumIcon(const QString &icon)
 {
     if (icon.isEmpty()) {
-        AlbumIconFile = ApplicationFolder() + QStringLiteral("pic/dft.png");
-        if (!QFileInfo::exists(AlbumIconFile))
-            DefaultAlbumIcon().save(AlbumIconFile, "PNG");
+        AlbumIconFile = DefaultAlbumIconFile();
         return;
     }
     const QString path = QFileInfo(icon).absoluteFilePath();
@@ -80,16 +77,11 @@ int Run(const CliOptions &options)
         return kSucceeded;
     }
 
-    if (options.album) {
-        const QString problem = AlbumNameProblem(*options.album);
-        if (!problem.isEmpty())
-            return Fail(problem);
-        // Like a name settled by an earlier build of this run: reused, and
-        // its folder, when it exists, overwritten only when allowed.
-        AlbumName = *options.album;
-    }
-    HeadlessUser user(!options.noOverwrite);
-    const BuildResult result = RunBuild(list, user);
+    // A new run remembers no album name: the build asks for one, and
+    // --album is the answer.
+    HeadlessUser user(options.album, !options.noOverwrite);
+    QString albumName;
+    const BuildResult result = RunBuild(list, user, albumName);
     if (result.outcome == BuildOutcome::Succeeded) {
         Print(stdout, result.apkPath + QLatin1Char('\n'));
         return kSucceeded;

@@ -1,9 +1,10 @@
 #include "intake/add_songs.h"
 
+#include "intake/song_prefetch.h"
+
 #include "album/album_list.h"
 #include "album/append_song_row.h"
-#include "intake/attach_files.h"
-#include "intake/song_prefetch.h"
+#include "media/sorted_paths.h"
 
 #include <QThread>
 

@@ -1,17 +1,10 @@
 #include "intake/attach_files.h"
 
-#include "intake/add_songs.h"
-#include "intake/file_kinds.h"
-#include "intake/text_decoding.h"
-
 #include "album/album_list.h"
 #include "album/attach_picture.h"
-#include "platform/locale_info.h"
-
-#include <QCollator>
-#include <QFileInfo>
-
-#include <algorithm>
+#include "media/sorted_paths.h"
+#include "media/text_decoding.h"
+#include "platform/text_trim.h"
 
 namespace {
 AlbumRow *StartRow(const IAlbumList &list)
@@ -19,53 +12,7 @@ AlbumRow *StartRow(const IAlbumList &list)
     AlbumRow *focused = list.Focused();
     return focused ? focused : list.First();
 }
-
-QString WithoutLeadingBlanks(const QString &text)
-{
-    qsizetype begin = 0;
-    while (begin < text.size() && text.at(begin).unicode() <= 0x20)
-        ++begin;
-    return text.mid(begin);
-}
 } // namespace
-
-QStringList SortedPaths(QStringList paths)
-{
-    QCollator collator(RegionalLocale());
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    std::stable_sort(paths.begin(), paths.end(), [&](const QString &a, const QString &b) {
-        return collator.compare(a, b) < 0;
-    });
-    return paths;
-}
-
-DroppedFiles SortDroppedFiles(const QStringList &paths)
-{
-    DroppedFiles files;
-    for (const QString &path : paths) {
-        if (QFileInfo(path).isDir())
-            continue;
-        if (IsSongFile(path))
-            files.songs.append(path);
-        else if (IsPictureFile(path))
-            files.pictures.append(path);
-        else if (IsLyricsFile(path))
-            files.lyrics.append(path);
-    }
-    return files;
-}
-
-void AddDroppedFiles(IAlbumList &list, const QStringList &paths)
-{
-    DroppedFiles files = SortDroppedFiles(paths);
-    UpdateBracket bracket(list);
-    if (!files.songs.isEmpty())
-        AddSongFiles(list, files.songs);
-    if (!files.pictures.isEmpty())
-        AttachPictures(list, files.pictures);
-    if (!files.lyrics.isEmpty())
-        AttachLyrics(list, files.lyrics);
-}
 
 void AttachPictures(IAlbumList &list, const QStringList &files)
 {
@@ -97,7 +44,7 @@ void AttachLyrics(IAlbumList &list, const QStringList &files)
             row = list.Next(row);
             TOrbData &song = list.Record(taken);
             if (!song.SourceFile.isEmpty() && song.LyricsText.isEmpty()) {
-                song.LyricsText = WithoutLeadingBlanks(LoadTextFile(file));
+                song.LyricsText = TrimLeadingText(LoadTextFile(file));
                 list.RowChanged(taken);
                 break;
             }

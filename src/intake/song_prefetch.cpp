@@ -1,7 +1,7 @@
 #include "intake/song_prefetch.h"
 
 #include "album/thumbnail.h"
-#include "intake/file_kinds.h"
+#include "media/file_kinds.h"
 #include "intake/song_reading.h"
 
 SongPrefetcher::SongPrefetcher(QStringList paths, int workers, int window)

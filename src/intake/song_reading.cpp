@@ -1,9 +1,9 @@
 #include "intake/song_reading.h"
 
-#include "intake/audio_genie3.h"
-#include "intake/song_format.h"
-#include "intake/song_names.h"
-#include "intake/text_decoding.h"
+#include "media/audio_genie3.h"
+#include "media/song_format.h"
+#include "media/song_names.h"
+#include "media/text_decoding.h"
 #include "platform/text_trim.h"
 
 #include <cmath>
@@ -22,11 +22,6 @@ qint32 WholeSeconds(float seconds)
 }
 
 } // namespace
-
-QString TrimLyricsText(const QString &text)
-{
-    return TrimText(text);
-}
 
 TOrbData ReadSongRecord(const QString &path)
 {
@@ -51,6 +46,6 @@ TOrbData ReadSongRecord(const QString &path)
         song.PictureFile = picture;
     const QString lyrics = FindCompanionFile(path, CompanionKind::Lyrics);
     if (!lyrics.isEmpty())
-        song.LyricsText = TrimLyricsText(LoadTextFile(lyrics));
+        song.LyricsText = TrimText(LoadTextFile(lyrics));
     return song;
 }

@@ -10,7 +10,3 @@
 // thumbnail is left to AttachPicture. Safe to call from any thread.
 // Throws AppError when the companion lyrics file exists but cannot be read.
 TOrbData ReadSongRecord(const QString &path);
-
-// The lyrics text with every leading and trailing character up to U+0020
-// (blanks, CR, LF, TAB and other controls) removed.
-QString TrimLyricsText(const QString &text);

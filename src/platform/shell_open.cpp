@@ -17,7 +17,7 @@ QUrl UrlFor(const QString &target)
 }
 }
 
-void ShellOpen(const QString &target, const QString &, const QString &)
+void OpenWithShell(const QString &target, const QString &, const QString &, int)
 {
     if (g_handler) {
         g_handler(target);

@@ -14,3 +14,12 @@ inline QString TrimText(const QString &text)
         --end;
     return text.mid(begin, end - begin);
 }
+
+// The text without the white space and control characters at its start.
+inline QString TrimLeadingText(const QString &text)
+{
+    qsizetype begin = 0;
+    while (begin < text.size() && text.at(begin).unicode() <= 0x20)
+        ++begin;
+    return text.mid(begin);
+}

@@ -1,6 +1,6 @@
 #include "album/album_globals.h"
 #include "album/thumbnail.h"
-#include "intake/picture_loader.h"
+#include "media/picture_loader.h"
 #include "pictures/picture_fixtures.h"
 
 #include <gtest/gtest.h>

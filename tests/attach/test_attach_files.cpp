@@ -1,6 +1,7 @@
 #include "support/test_folders.h"
 
 #include "intake/attach_files.h"
+#include "intake/dropped_files.h"
 
 #include "album/in_memory_album_list.h"
 #include "platform/app_error.h"

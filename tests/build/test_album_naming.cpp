@@ -53,11 +53,10 @@ TEST(AlbumNameProblem, MessagesAreChinese)
 class AlbumNamingTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { AlbumName.clear(); }
-    void TearDown() override { AlbumName.clear(); }
     void MakeFolder(const QString &name) { QDir().mkpath(app.file(QStringLiteral("data/") + name)); }
 
     TestAppFolder app;
+    QString AlbumName; // what the window remembers between builds
     ScriptedUser user;
 };
 
@@ -84,7 +83,7 @@ TEST_F(AlbumNamingTest, FirstBuildAsksWithTheProposal)
 {
     MakeFolder(QStringLiteral("vizizizar"));
     user.names = {QStringLiteral(" 我的 专辑 ")};
-    ASSERT_TRUE(AskAlbumName(user));
+    ASSERT_TRUE(AskAlbumName(user, AlbumName));
     EXPECT_EQ(AlbumName, QStringLiteral(" 我的 专辑 "));
     EXPECT_EQ(user.events,
               QStringList{QStringLiteral("input:为这张专辑起一个名字吧!|请输入：|vizizizar1")});
@@ -93,14 +92,14 @@ TEST_F(AlbumNamingTest, FirstBuildAsksWithTheProposal)
 TEST_F(AlbumNamingTest, CancelledInputLeavesTheNameEmpty)
 {
     user.names = {std::nullopt};
-    EXPECT_FALSE(AskAlbumName(user));
+    EXPECT_FALSE(AskAlbumName(user, AlbumName));
     EXPECT_TRUE(AlbumName.isEmpty());
 }
 
 TEST_F(AlbumNamingTest, UnusableNameIsRefused)
 {
     user.names = {QStringLiteral("../output")};
-    EXPECT_FALSE(AskAlbumName(user));
+    EXPECT_FALSE(AskAlbumName(user, AlbumName));
     EXPECT_TRUE(AlbumName.isEmpty());
     ASSERT_EQ(user.events.size(), 2);
     EXPECT_TRUE(user.events[1].startsWith(QStringLiteral("error:专辑名称不能包含")));
@@ -109,7 +108,7 @@ TEST_F(AlbumNamingTest, UnusableNameIsRefused)
 TEST_F(AlbumNamingTest, EarlierNameWithoutFolderIsReusedWithoutAsking)
 {
     AlbumName = QStringLiteral("Morning");
-    EXPECT_TRUE(AskAlbumName(user));
+    EXPECT_TRUE(AskAlbumName(user, AlbumName));
     EXPECT_EQ(AlbumName, QStringLiteral("Morning"));
     EXPECT_TRUE(user.events.isEmpty());
 }
@@ -130,7 +129,7 @@ TEST_P(OverwriteTest, AnswerDecidesTheName)
     AlbumName = QStringLiteral("Morning");
     user.answers = {GetParam().answer};
     user.names = {QStringLiteral("Evening")};
-    EXPECT_EQ(AskAlbumName(user), GetParam().result);
+    EXPECT_EQ(AskAlbumName(user, AlbumName), GetParam().result);
     EXPECT_EQ(AlbumName, QString::fromUtf8(GetParam().albumAfter));
     ASSERT_GE(user.events.size(), 1);
     EXPECT_EQ(user.events[0], QStringLiteral("ask:Morning已经存在，要覆盖么?"));

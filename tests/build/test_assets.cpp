@@ -2,7 +2,6 @@
 #include "support/test_folders.h"
 
 #include "build/assets.h"
-#include "build/stage_file.h"
 
 #include "album/in_memory_album_list.h"
 #include "platform/app_error.h"
@@ -195,21 +194,4 @@ TEST_F(StageAssetsTest, MissingFoldersRaiseTheCreateError)
     EXPECT_THROW(StageAssets(QStringLiteral("A"), list), AppError);
 }
 
-TEST(StageFile, CopiesAcrossFileSystems)
-{
-    if (!QDir(QStringLiteral("/dev/shm")).exists())
-        GTEST_SKIP() << "no second file system";
-    QTemporaryDir other(QStringLiteral("/dev/shm/pelorin-XXXXXX"));
-    QTemporaryDir here;
-    const QString source = other.filePath(QStringLiteral("song.mp3"));
-    QFile file(source);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("across");
-    file.close();
-    const QString target = here.filePath(QStringLiteral("music1.mp3"));
-    EXPECT_NE(StageFile(source, target), StageMethod::Failed);
-    QFile staged(target);
-    ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
-    EXPECT_EQ(staged.readAll(), "across");
-}
 } // namespace

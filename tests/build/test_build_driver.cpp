@@ -30,7 +30,6 @@ protected:
         app.write(QStringLiteral("ini/Pelorin.ini"), "[Brisling]\nColor=#ff00ff00\n");
         PtInfo = &settings;
         RandomId = QStringLiteral("0123456789");
-        AlbumName.clear();
         AlbumIconFile = kSongs + QStringLiteral("cover.png");
         TOrbData &song = list.Record(list.InsertAfter(nullptr));
         song.SongName = QStringLiteral("晨曲");
@@ -41,7 +40,6 @@ protected:
     {
         PtInfo = nullptr;
         RandomId.clear();
-        AlbumName.clear();
         AlbumIconFile.clear();
     }
     void Java(const QByteArray &packager)
@@ -61,13 +59,14 @@ protected:
     TestAppFolder app;
     TPtInfo settings;
     InMemoryAlbumList list;
+    QString AlbumName; // what the window remembers between builds
     ScriptedUser user;
 };
 
 TEST_F(BuildDriverTest, EmptyListOnlyTellsThePerson)
 {
     list.DeleteAll();
-    const BuildResult result = RunBuild(list, user);
+    const BuildResult result = RunBuild(list, user, AlbumName);
     EXPECT_EQ(result.outcome, BuildOutcome::NoSongs);
     EXPECT_EQ(user.events, QStringList{QStringLiteral("info:请首先加入歌曲")});
     EXPECT_TRUE(QDir(app.file(QStringLiteral("data"))).isEmpty());
@@ -77,7 +76,7 @@ TEST_F(BuildDriverTest, EmptyListOnlyTellsThePerson)
 TEST_F(BuildDriverTest, CancelledNameTouchesNothing)
 {
     user.names = {std::nullopt};
-    EXPECT_EQ(RunBuild(list, user).outcome, BuildOutcome::NameCancelled);
+    EXPECT_EQ(RunBuild(list, user, AlbumName).outcome, BuildOutcome::NameCancelled);
     EXPECT_TRUE(QDir(app.file(QStringLiteral("data"))).isEmpty());
 }
 
@@ -86,7 +85,7 @@ TEST_F(BuildDriverTest, SuccessfulBuildReportsOpensAndEmpties)
     Java(Package());
     app.remove(QStringLiteral("output"));
     user.names = {QStringLiteral("Morning")};
-    const BuildResult result = RunBuild(list, user);
+    const BuildResult result = RunBuild(list, user, AlbumName);
     ASSERT_EQ(result.outcome, BuildOutcome::Succeeded) << result.failure.toStdString();
     EXPECT_EQ(result.apkPath, app.file(QStringLiteral("output/Morning.apk")));
     EXPECT_EQ(app.read(QStringLiteral("output/Morning.apk")), "apk\n");
@@ -105,7 +104,7 @@ TEST_F(BuildDriverTest, SuccessfulBuildReportsOpensAndEmpties)
     // The next build of the run asks whether to overwrite; Yes builds again.
     user.events.clear();
     user.answers = {IBuildUser::Answer::Yes};
-    EXPECT_EQ(RunBuild(list, user).outcome, BuildOutcome::Succeeded);
+    EXPECT_EQ(RunBuild(list, user, AlbumName).outcome, BuildOutcome::Succeeded);
     EXPECT_EQ(user.events.first(), QStringLiteral("ask:Morning已经存在，要覆盖么?"));
 }
 
@@ -114,7 +113,7 @@ TEST_F(BuildDriverTest, StepErrorIsShownAndLeavesTheWorkingFolder)
     Java(Package());
     app.remove(QStringLiteral("tpl/res/values/strings.xml"));
     user.names = {QStringLiteral("Morning")};
-    const BuildResult result = RunBuild(list, user);
+    const BuildResult result = RunBuild(list, user, AlbumName);
     EXPECT_EQ(result.outcome, BuildOutcome::Error);
     EXPECT_TRUE(user.events.contains(
         QStringLiteral("error:Cannot open file \"%1\". No such file or directory")

@@ -55,8 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Songs, ReportLinesTest, ::testing::Values(
 class WriteBuildReportTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { AlbumName = QStringLiteral("Morning"); }
-    void TearDown() override { AlbumName.clear(); }
+    const QString AlbumName = QStringLiteral("Morning");
 
     TestAppFolder app;
     InMemoryAlbumList list;
@@ -68,7 +67,7 @@ TEST_F(WriteBuildReportTest, TemplateThenSongsInTheAnsiCodePage)
     app.write(QStringLiteral("info.tpl"), "\xEF\xBB\xBF\xE4\xB8\x93\xE8\xBE\x91\r\nsecond\n");
     app.write(QStringLiteral("output/Morning.txt"), "an older and much longer report of the same album");
     Fill(list, {{"晨曲", "歌手", "/m/a.mp3"}});
-    WriteBuildReport(list);
+    WriteBuildReport(AlbumName, list);
     EXPECT_EQ(app.read(QStringLiteral("output/Morning.txt")),
               "\xD7\xA8\xBC\xAD\r\nsecond\r\n1. \xB3\xBF\xC7\xFA-\xB8\xE8\xCA\xD6\r\n");
 }
@@ -79,11 +78,11 @@ TEST_F(WriteBuildReportTest, Utf16TemplateAndNoTemplate)
     app.write(QStringLiteral("info.tpl"),
               QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2));
     Fill(list, {{"T", "", "/m/a.mp3"}});
-    WriteBuildReport(list);
+    WriteBuildReport(AlbumName, list);
     EXPECT_EQ(app.read(QStringLiteral("output/Morning.txt")), "Hello\r\n1. T\r\n");
 
     app.remove(QStringLiteral("info.tpl"));
-    WriteBuildReport(list);
+    WriteBuildReport(AlbumName, list);
     EXPECT_EQ(app.read(QStringLiteral("output/Morning.txt")), "1. T\r\n");
 }
 
@@ -92,7 +91,7 @@ TEST_F(WriteBuildReportTest, MissingOutputFolderRaisesTheCreateError)
     app.remove(QStringLiteral("output"));
     Fill(list, {{"T", "", "/m/a.mp3"}});
     try {
-        WriteBuildReport(list);
+        WriteBuildReport(AlbumName, list);
         FAIL() << "no error";
     } catch (const AppError &error) {
         EXPECT_EQ(error.message(), QStringLiteral("Cannot create file \"%1\". No such file or directory")

@@ -85,7 +85,6 @@ protected:
         SetApplicationIdentity(app.path(), QStringLiteral("Pelorin"));
         SetUserStoreFile(app.file(QStringLiteral("user.conf")));
         SetShellOpenHandler([this](const QString &target) { opened << target; });
-        AlbumName.clear();
         form = std::make_unique<TFormMain>();
         form->TimerVersion->stop();
         form->show();
@@ -93,7 +92,6 @@ protected:
     void TearDown() override
     {
         form.reset();
-        AlbumName.clear();
         SetShellOpenHandler({});
         SetUserStoreFile(QString());
         SetApplicationIdentity(QString(), QString());
@@ -165,7 +163,7 @@ TEST_F(BuildWindowTest, BuildButtonAsksTheNameAndBuilds)
     EXPECT_TRUE(sawProgress);
     EXPECT_TRUE(buttonsDisabled);
     EXPECT_TRUE(form->SpeedButtonBuild->isEnabled());
-    EXPECT_EQ(AlbumName, QStringLiteral("窗口 专辑"));
+    EXPECT_EQ(form->AlbumName, QStringLiteral("窗口 专辑"));
     EXPECT_TRUE(CliApp::Verifies(app.file(QStringLiteral("output/窗口 专辑.apk"))));
     EXPECT_EQ(opened, QStringList{app.file(QStringLiteral("output/"))});
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);

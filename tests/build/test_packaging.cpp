@@ -4,7 +4,7 @@
 #include "build/build_monitor.h"
 #include "build/console_command.h"
 #include "build/packaging.h"
-#include "build/show_command.h"
+#include "platform/shell_open.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -110,36 +110,6 @@ TEST(RunConsoleCommand, EventLoopKeepsRunningWhileWaiting)
     RunConsoleCommand(QDir::tempPath(), Shell(QStringLiteral("sleep 0.5")), SW_HIDE, output);
     EXPECT_GE(ticks, 5);
 }
-
-struct LocaleCase
-{
-    const char *lang;
-    const char *lcAll;
-    const char *expectedLcAll; // nullptr: not set by us
-};
-
-class ToolEnvironmentTest : public ::testing::TestWithParam<LocaleCase> {};
-
-TEST_P(ToolEnvironmentTest, JavaGetsAnInstalledUtf8Locale)
-{
-    const QByteArray oldLang = qgetenv("LANG");
-    const QByteArray oldLcAll = qgetenv("LC_ALL");
-    qputenv("LANG", GetParam().lang);
-    qputenv("LC_ALL", GetParam().lcAll);
-    const QProcessEnvironment environment = ToolEnvironment();
-    qputenv("LANG", oldLang);
-    qputenv("LC_ALL", oldLcAll);
-    if (GetParam().expectedLcAll)
-        EXPECT_EQ(environment.value(QStringLiteral("LC_ALL")), QLatin1String(GetParam().expectedLcAll));
-    else
-        EXPECT_EQ(environment.value(QStringLiteral("LC_ALL")), QLatin1String(GetParam().lcAll));
-}
-
-INSTANTIATE_TEST_SUITE_P(Locales, ToolEnvironmentTest, ::testing::Values(
-    LocaleCase{"zh_CN.UTF-8", "", "C.UTF-8"},   // not installed here
-    LocaleCase{"C.UTF-8", "", nullptr},
-    LocaleCase{"C", "", "C.UTF-8"},            // installed, but not UTF-8
-    LocaleCase{"zh_CN.UTF-8", "C.UTF-8", nullptr}));
 
 TEST(ToolEnvironment, JavaOpensChinesePathsUnderAMissingLocale)
 {

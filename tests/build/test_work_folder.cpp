@@ -1,6 +1,7 @@
 #include "build_test_support.h"
 #include "support/test_folders.h"
 
+#include "build/build_folders.h"
 #include "build/build_monitor.h"
 #include "build/work_folder.h"
 
@@ -98,4 +99,17 @@ TEST_F(WorkFolderTest, NothingOutsideTheAlbumFolderIsEverRemoved)
     EXPECT_FALSE(QFileInfo::exists(work(QStringLiteral("A/link"))));
     EXPECT_FALSE(QFileInfo(work(QStringLiteral("A/link"))).isSymLink());
 }
+TEST(BuildFolders, OutputFolderIsCreatedOnceAndEndsWithSlash)
+{
+    TestAppFolder app;
+    app.remove(QStringLiteral("output"));
+    const QString folder = OutputFolder(QStringLiteral("ignored"));
+    EXPECT_EQ(folder, app.file(QStringLiteral("output/")));
+    EXPECT_TRUE(QDir(folder).exists());
+    app.write(QStringLiteral("output/keep.apk"), "x");
+    EXPECT_EQ(OutputFolder(QString()), folder);
+    EXPECT_EQ(app.read(QStringLiteral("output/keep.apk")), QByteArray("x"));
+    EXPECT_EQ(DataFolder(), app.file(QStringLiteral("data")));
+}
+
 } // namespace

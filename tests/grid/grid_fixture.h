@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/song_grid.h"
-#include "app/song_grid_rules.h"
+#include "album/song_grid_rules.h"
 
 #include <QFont>
 #include <QHeaderView>

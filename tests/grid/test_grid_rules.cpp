@@ -1,4 +1,4 @@
-#include "app/song_grid_rules.h"
+#include "album/song_grid_rules.h"
 
 #include "support/qt_printers.h"
 

@@ -1,5 +1,5 @@
 #include "build/icon_resample.h"
-#include "intake/png_image.h"
+#include "media/png_image.h"
 #include "pictures/picture_fixtures.h"
 #include "platform/app_error.h"
 

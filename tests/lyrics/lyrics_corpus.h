@@ -1,6 +1,6 @@
 #pragma once
 
-#include "intake/text_encoding_detector.h"
+#include "media/text_encoding_detector.h"
 
 #include <QByteArray>
 #include <QList>

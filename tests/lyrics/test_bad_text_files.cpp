@@ -1,4 +1,4 @@
-#include "intake/text_decoding.h"
+#include "media/text_decoding.h"
 #include "platform/app_error.h"
 #include "support/test_folders.h"
 

@@ -1,4 +1,4 @@
-#include "intake/text_encoding_detector.h"
+#include "media/text_encoding_detector.h"
 #include "support/test_folders.h"
 #include "test_bytes.h"
 

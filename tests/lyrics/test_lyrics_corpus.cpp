@@ -1,7 +1,7 @@
 // Decodes every song of the corpus in every encoding and compares the text
 // with the original. The detector's verdicts are measured, and the files it
 // misreads are listed below as known, so a change in either direction shows.
-#include "intake/text_decoding.h"
+#include "media/text_decoding.h"
 #include "lyrics_corpus.h"
 #include "support/test_folders.h"
 

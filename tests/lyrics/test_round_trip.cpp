@@ -1,5 +1,5 @@
-#include "intake/text_chinese_conversion.h"
-#include "intake/text_round_trip.h"
+#include "media/text_chinese_conversion.h"
+#include "media/text_round_trip.h"
 #include "support/test_folders.h"
 #include "test_bytes.h"
 

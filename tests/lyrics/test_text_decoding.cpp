@@ -1,4 +1,4 @@
-#include "intake/text_decoding.h"
+#include "media/text_decoding.h"
 #include "support/test_folders.h"
 #include "test_bytes.h"
 

@@ -1,4 +1,4 @@
-#include "intake/picture_loader.h"
+#include "media/picture_loader.h"
 #include "pictures/picture_fixtures.h"
 #include "platform/app_error.h"
 

@@ -1,4 +1,4 @@
-#include "intake/file_kinds.h"
+#include "media/file_kinds.h"
 #include "pictures/picture_fixtures.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "intake/png_image.h"
+#include "media/png_image.h"
 #include "pictures/picture_fixtures.h"
 #include "platform/app_error.h"
 

@@ -2,7 +2,6 @@
 #include "platform/app_folder.h"
 #include "platform/shell_open.h"
 
-#include "build/build_folders.h"
 #include "support/test_folders.h"
 
 #include <QDir>
@@ -34,19 +33,6 @@ TEST(ErrorBoxText, AppendsADotUnlessTheMessageEndsInOne)
     EXPECT_EQ(ErrorBoxText(QStringLiteral("Why?")), QStringLiteral("Why?."));
     EXPECT_EQ(ErrorBoxText(QStringLiteral("path \"x\"")), QStringLiteral("path \"x\""));
     EXPECT_EQ(ErrorBoxText(QStringLiteral("失败")), QStringLiteral("失败."));
-}
-
-TEST(BuildFolders, OutputFolderIsCreatedOnceAndEndsWithSlash)
-{
-    TestAppFolder app;
-    app.remove(QStringLiteral("output"));
-    const QString folder = OutputFolder(QStringLiteral("ignored"));
-    EXPECT_EQ(folder, app.file(QStringLiteral("output/")));
-    EXPECT_TRUE(QDir(folder).exists());
-    app.write(QStringLiteral("output/keep.apk"), "x");
-    EXPECT_EQ(OutputFolder(QString()), folder);
-    EXPECT_EQ(app.read(QStringLiteral("output/keep.apk")), QByteArray("x"));
-    EXPECT_EQ(DataFolder(), app.file(QStringLiteral("data")));
 }
 
 TEST(OpenWithShell, PassesTheWholeTarget)

@@ -119,20 +119,20 @@ TEST_F(ReorderTest, DeleteRemovesTheSelectedRowsOnly)
 
 TEST_F(ReorderTest, ClearAllForgetsTheAlbumNameButKeepsTheIcon)
 {
-    AlbumName = QStringLiteral("Old album");
+    Window().AlbumName = QStringLiteral("Old album");
     AlbumIconFile = QStringLiteral(PELORIN_TEST_DATA_DIR "/pictures/rgba_96x96.png");
     AddABC();
 
     Window().PopupClearAll->trigger();
 
     EXPECT_EQ(Grid().Count(), 0);
-    EXPECT_EQ(AlbumName, QString());
+    EXPECT_EQ(Window().AlbumName, QString());
     EXPECT_EQ(AlbumIconFile, QStringLiteral(PELORIN_TEST_DATA_DIR "/pictures/rgba_96x96.png"));
 }
 
 TEST_F(ReorderTest, BuildingAfterClearingAsksForANewName)
 {
-    AlbumName = QStringLiteral("Old album");
+    Window().AlbumName = QStringLiteral("Old album");
     AddSong(QStringLiteral("A"));
     Window().PopupClearAll->trigger();
     AddSong(QStringLiteral("B"));
@@ -147,7 +147,7 @@ TEST_F(ReorderTest, BuildingAfterClearingAsksForANewName)
     // The name dialog opened (and was cancelled): the old name was not reused.
     EXPECT_EQ(answers.Kinds(), QStringList({QStringLiteral("AlbumNameDialog")}));
     EXPECT_EQ(caption, AlbumNameCaption());
-    EXPECT_EQ(AlbumName, QString());
+    EXPECT_EQ(Window().AlbumName, QString());
     EXPECT_EQ(Names(), QStringList({QStringLiteral("B")}));
 }
 

@@ -1,7 +1,7 @@
 #include "tag_fixtures.h"
 
-#include "intake/song_format.h"
-#include "intake/song_names.h"
+#include "media/song_format.h"
+#include "media/song_names.h"
 #include "intake/song_reading.h"
 #include "support/test_folders.h"
 
@@ -178,15 +178,6 @@ TEST_F(Companions, FollowsTheFileSystemsLetterCaseAndSkipsFolders)
     EXPECT_TRUE(FindCompanionFile(Song(), CompanionKind::Lyrics).isEmpty());
     EXPECT_EQ(FindCompanionFile(m_dir.filePath(QStringLiteral("A.mp3")), CompanionKind::Picture),
               m_dir.filePath(QStringLiteral("A.png")));
-}
-
-TEST(TrimLyricsText, RemovesBlanksAndControlsAtBothEnds)
-{
-    EXPECT_EQ(TrimLyricsText(QStringLiteral("\r\n \t a\r\nb \r\n\r\n")), QStringLiteral("a\r\nb"));
-    EXPECT_EQ(TrimLyricsText(QStringLiteral("\r\n\r\n")), QString());
-    EXPECT_EQ(TrimLyricsText(QString()), QString());
-    EXPECT_EQ(TrimLyricsText(QStringLiteral("\x01x\x1f")), QStringLiteral("x"));
-    EXPECT_EQ(TrimLyricsText(QStringLiteral("\u3000x\u3000")), QStringLiteral("\u3000x\u3000"));
 }
 
 } // namespace

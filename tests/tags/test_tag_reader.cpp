@@ -1,8 +1,8 @@
 #include "tag_fixtures.h"
 
-#include "intake/adts_scanner.h"
-#include "intake/audio_genie3.h"
-#include "intake/mp4_atom_check.h"
+#include "media/adts_scanner.h"
+#include "media/audio_genie3.h"
+#include "media/mp4_atom_check.h"
 #include "support/test_folders.h"
 
 #include <QByteArray>

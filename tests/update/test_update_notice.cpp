@@ -3,7 +3,7 @@
 #include "support/test_folders.h"
 
 #include "app/form_main.h"
-#include "app/update_notice.h"
+#include "update/version_notice.h"
 #include "platform/shell_open.h"
 #include "platform/user_store.h"
 #include "settings/random_id.h"
