@@ -2,6 +2,7 @@
 
 #include "about/about_strings.h"
 #include "about/vel_url_label.h"
+
 #include "album/default_album_icon.h"
 #include "platform/shell_open.h"
 

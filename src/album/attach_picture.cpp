@@ -1,6 +1,7 @@
 #include "album/attach_picture.h"
 
 #include "album/thumbnail.h"
+
 #include "media/file_kinds.h"
 
 #include <QFileInfo>

@@ -1,6 +1,7 @@
 #include "album/thumbnail.h"
 
 #include "album/album_globals.h"
+
 #include "media/picture_loader.h"
 #include "media/picture_scaling.h"
 #include "platform/app_error.h"

@@ -5,8 +5,8 @@
 
 #include "build/album_naming.h"
 #include "build/build_folders.h"
-#include "platform/shell_open.h"
 #include "platform/app_folder.h"
+#include "platform/shell_open.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

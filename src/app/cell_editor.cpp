@@ -3,6 +3,7 @@
 #include "app/cell_editor_events.h"
 #include "app/form_main.h"
 #include "app/song_grid.h"
+
 #include "album/song_grid_rules.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "app/form_main.h"
 
-#include "album/default_album_icon.h"
 #include "app/file_dialogs.h"
 
 #include "album/album_globals.h"
+#include "album/default_album_icon.h"
 #include "platform/app_folder.h"
 #include "settings/log.h"
 #include "settings/pt_info.h"

@@ -6,8 +6,8 @@
 #include "app/error_box.h"
 #include "app/form_show_pic.h"
 #include "app/song_grid.h"
-#include "album/song_grid_rules.h"
 
+#include "album/song_grid_rules.h"
 #include "intake/attach_files.h"
 #include "platform/app_error.h"
 

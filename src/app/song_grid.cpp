@@ -2,6 +2,7 @@
 
 #include "app/song_grid_delegate.h"
 #include "app/song_grid_model.h"
+
 #include "album/song_grid_rules.h"
 
 #include <QEvent>

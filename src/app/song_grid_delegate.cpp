@@ -1,6 +1,7 @@
 #include "app/song_grid_delegate.h"
 
 #include "app/song_grid.h"
+
 #include "album/song_grid_rules.h"
 
 #include <QHeaderView>

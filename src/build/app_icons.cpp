@@ -2,6 +2,7 @@
 
 #include "build/icon_resample.h"
 #include "build/icon_square_crop.h"
+
 #include "media/picture_loader.h"
 
 namespace {

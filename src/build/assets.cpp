@@ -1,12 +1,12 @@
 #include "build/assets.h"
 
 #include "build/file_errors.h"
-#include "platform/stage_file.h"
 #include "build/work_folder.h"
 
 #include "album/album_list.h"
 #include "media/file_kinds.h"
 #include "platform/app_folder.h"
+#include "platform/stage_file.h"
 #include "settings/log.h"
 #include "settings/pt_info.h"
 

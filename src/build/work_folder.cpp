@@ -3,9 +3,9 @@
 #include "build/album_naming.h"
 #include "build/build_folders.h"
 #include "build/build_monitor.h"
-#include "platform/folder_operations.h"
 
 #include "platform/app_folder.h"
+#include "platform/folder_operations.h"
 #include "settings/log.h"
 
 #include <QDir>

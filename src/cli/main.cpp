@@ -2,14 +2,14 @@
 // drop on an empty window, the build driver runs with answers taken from the
 // options, and the signed APK's path is printed.
 #include "cli/cli_options.h"
+
 #include "cli/headless_user.h"
 #include "cli/row_listing.h"
 
-#include "album/default_album_icon.h"
-#include "build/build_driver.h"
-
 #include "album/album_globals.h"
+#include "album/default_album_icon.h"
 #include "album/in_memory_album_list.h"
+#include "build/build_driver.h"
 #include "intake/dropped_files.h"
 #include "media/picture_loader.h"
 #include "platform/app_error.h"

@@ -1,8 +1,9 @@
 #include "intake/song_prefetch.h"
 
+#include "intake/song_reading.h"
+
 #include "album/thumbnail.h"
 #include "media/file_kinds.h"
-#include "intake/song_reading.h"
 
 SongPrefetcher::SongPrefetcher(QStringList paths, int workers, int window)
     : m_paths(std::move(paths)), m_window(std::max(1, window)),

@@ -1,6 +1,7 @@
 #include "media/picture.h"
 
 #include "media/picture_limits.h"
+
 #include "platform/app_error.h"
 
 #include <QPainter>

@@ -3,6 +3,7 @@
 #include "media/file_kinds.h"
 #include "media/picture_limits.h"
 #include "media/picture_structure.h"
+
 #include "platform/app_error.h"
 
 #include <QBuffer>

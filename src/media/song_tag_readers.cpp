@@ -1,4 +1,5 @@
 #include "media/adts_scanner.h"
+
 #include "media/flat_frame_factory.h"
 #include "media/mp4_atom_check.h"
 #include "media/song_tags.h"

@@ -1,7 +1,8 @@
 #include "media/text_chinese_conversion.h"
 
-#include "platform/text_code_page.h"
 #include "media/text_script_mapping.h"
+
+#include "platform/text_code_page.h"
 
 namespace {
 constexpr int kGbkCodePage = 936;

@@ -1,10 +1,11 @@
 #include "media/text_decoding.h"
 
 #include "media/text_chinese_conversion.h"
-#include "platform/text_chinese_locale.h"
+
 #include "platform/app_error.h"
 #include "platform/code_page.h"
 #include "platform/locale_info.h"
+#include "platform/text_chinese_locale.h"
 
 #include <QDir>
 #include <QFile>

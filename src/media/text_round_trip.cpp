@@ -1,6 +1,7 @@
 #include "media/text_round_trip.h"
 
 #include "media/text_chinese_conversion.h"
+
 #include "platform/text_chinese_locale.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "profile_reader.h"
+#include "settings/profile_reader.h"
 
 #include "platform/code_page.h"
 #include "platform/locale_info.h"

@@ -1,7 +1,7 @@
 #include "settings/pt_info.h"
 
-#include "profile_reader.h"
 #include "settings/log.h"
+#include "settings/profile_reader.h"
 
 #include "platform/app_folder.h"
 #include "platform/text_trim.h"
