@@ -59,6 +59,8 @@
     iput-object v0, p0, Lcom/pelorin/player/MediaControls;->manager:Landroid/app/NotificationManager;
 
     # API 26+: a quiet channel (2: IMPORTANCE_LOW)
+    sget v2, Landroid/os/Build$VERSION;->SDK_INT:I
+    const/16 v3, 0x1a
     if-lt v2, v3, :no_channel
     new-instance v1, Landroid/app/NotificationChannel;
     const-string v4, "playback"
@@ -165,8 +167,10 @@
     move-result v3
     invoke-static {v0, v2, v1, v3}, Landroid/app/PendingIntent;->getActivity(Landroid/content/Context;ILandroid/content/Intent;I)Landroid/app/PendingIntent;
     move-result-object v1
+    return-object v1
 
     :no_launcher
+    const/4 v1, 0x0
     return-object v1
 .end method
 
@@ -345,7 +349,7 @@
 # The song's picture for the session and the notification, sampled down to
 # at most 512 px a side; null when it has none or it cannot be decoded.
 .method private art(I)Landroid/graphics/Bitmap;
-    .registers 9
+    .registers 10
 
     iget v0, p0, Lcom/pelorin/player/MediaControls;->artIndex:I
     if-ne v0, p1, :decode
