@@ -2,7 +2,7 @@
 // APK's classes.dex into class files, which load, with the JVM's verifier on
 // for every class, against the android.* stand-ins generated from the
 // platform table and the simulated phone in tests/template/jvm/. The
-// scenarios there print one line each: "ok <name>" or "not ok <name>: why".
+// scenarios there print one line each: "ok <name>" or "not ok <name>", a tab and why.
 import { execFileSync, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
@@ -34,6 +34,6 @@ export function buildShellRun(dex, workDir) {
 export function runScenarios(classPath, albumsDir, bridge) {
   const r = spawnSync('java', ['-Xverify:all', `-Dpelorin.bridge=${bridge.join(',')}`, '-cp', classPath, 'pelorin.Scenarios', albumsDir],
     { encoding: 'utf8' });
-  const results = [...r.stdout.matchAll(/^(ok|not ok) ([^:\n]+)(?:: (.*))?$/gm)].map((m) => ({ name: m[2], ok: m[1] === 'ok', detail: m[3] || '' }));
+  const results = [...r.stdout.matchAll(/^(ok|not ok) ([^\t\n]+)(?:\t(.*))?$/gm)].map((m) => ({ name: m[2], ok: m[1] === 'ok', detail: m[3] || '' }));
   return { results, output: `${r.stdout}${r.stderr}`, code: r.status };
 }

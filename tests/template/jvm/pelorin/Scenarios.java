@@ -16,8 +16,8 @@ import org.json.JSONObject;
 
 /**
  * Lifecycle and playback scenarios driven through the shell's own classes on
- * the simulated phone. Prints "ok <name>" or "not ok <name>: <why>" per
- * scenario. Songs last 180 s unless said otherwise.
+ * the simulated phone. Prints "ok <name>" or "not ok <name>" and why, per
+ * scenario (a tab before the reason). Songs last 180 s unless said otherwise.
  */
 public final class Scenarios {
   interface Body { void run() throws Exception; }
@@ -39,7 +39,7 @@ public final class Scenarios {
         Throwable cause = t;
         while (cause.getCause() != null) cause = cause.getCause();
         StackTraceElement at = cause.getStackTrace().length > 0 ? cause.getStackTrace()[0] : null;
-        System.out.println("not ok " + e.getKey() + ": " + cause + (at == null ? "" : " at " + at));
+        System.out.println("not ok " + e.getKey() + "\t" + cause + (at == null ? "" : " at " + at));
       }
     }
   }
