@@ -187,7 +187,9 @@
 
     iget-object v0, p0, Lcom/pelorin/player/PlaybackService;->player:Landroid/media/MediaPlayer;
     invoke-virtual {v0}, Landroid/media/MediaPlayer;->release()V
+    # no notification outlives the service
     iget-object v0, p0, Lcom/pelorin/player/PlaybackService;->controls:Lcom/pelorin/player/MediaControls;
+    invoke-virtual {v0}, Lcom/pelorin/player/MediaControls;->cancel()V
     invoke-virtual {v0}, Lcom/pelorin/player/MediaControls;->release()V
     const/4 v0, 0x0
     iput-object v0, p0, Lcom/pelorin/player/PlaybackService;->transport:Lcom/pelorin/player/Transport;
