@@ -3,11 +3,13 @@
 // stand-ins have exactly its classes, hierarchy and member descriptors.
 // Every method hands its call to pelorin.Sim (the simulated phone, in
 // tests/template/jvm/), which decides what it does; builder setters return
-// their builder. Each class also gets a constructor taking Sim.TOKEN, for
+// their builder. A member newer than the app's minimum SDK fails, as on an
+// older phone, when the simulated SDK_INT is below its level. Each class also gets a constructor taking Sim.TOKEN, for
 // Sim to make instances the platform would make (the shell cannot).
 import fs from 'node:fs';
 import path from 'node:path';
 import { FRAMEWORK } from './framework-api.mjs';
+import { MIN_SDK } from './smali-check.mjs';
 
 const PRIMITIVE = { I: 'int', Z: 'boolean', J: 'long', F: 'float', V: 'void', B: 'byte', C: 'char', S: 'short', D: 'double' };
 const UNBOX = { I: 'i', Z: 'z', J: 'j', F: 'f' };
@@ -39,18 +41,20 @@ function member(cls, info, sig, m) {
   const boxed = `new Object[] {${types.map((_, k) => `a${k}`).join(', ')}}`;
   const key = `"${simpleName(cls)}.${name}"`;
   const visibility = m.protected ? 'protected' : 'public';
+  const api = Math.max(m.api || 1, info.api || 1);
+  const since = api > MIN_SDK ? `pelorin.Sim.since(${api}, ${key}); ` : '';
   if (name === '<init>') {
     const superCall = info.super && FRAMEWORK[info.super] && info.super.startsWith('Landroid/') ? 'super(pelorin.Sim.TOKEN); ' : '';
-    return `${visibility} ${simpleName(cls).split('$').pop()}(${args}) { ${superCall}pelorin.Sim.call(this, ${key}, ${boxed}); }`;
+    return `${visibility} ${simpleName(cls).split('$').pop()}(${args}) { ${superCall}${since}pelorin.Sim.call(this, ${key}, ${boxed}); }`;
   }
   const head = `${visibility} ${m.static ? 'static ' : ''}${javaType(ret)} ${name}(${args})`;
   if (info.interface) return `${javaType(ret)} ${name}(${args});`;
   if (m.abstract) return `${visibility} abstract ${javaType(ret)} ${name}(${args});`;
   const call = `pelorin.Sim.call(${m.static ? 'null' : 'this'}, ${key}, ${boxed})`;
-  if (ret === 'V') return `${head} { ${call}; }`;
-  if (ret === cls && !m.static) return `${head} { ${call}; return this; }`;
-  if (UNBOX[ret]) return `${head} { return pelorin.Sim.${UNBOX[ret]}(${call}); }`;
-  return `${head} { return (${javaType(ret)}) ${call}; }`;
+  if (ret === 'V') return `${head} { ${since}${call}; }`;
+  if (ret === cls && !m.static) return `${head} { ${since}${call}; return this; }`;
+  if (UNBOX[ret]) return `${head} { ${since}return pelorin.Sim.${UNBOX[ret]}(${call}); }`;
+  return `${head} { ${since}return (${javaType(ret)}) ${call}; }`;
 }
 
 function classSource(cls, nested) {

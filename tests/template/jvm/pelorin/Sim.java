@@ -128,6 +128,11 @@ public final class Sim {
     return singletons.computeIfAbsent(name, k -> make.get());
   }
 
+  /** A platform member of API `api`, called on the simulated phone. */
+  public static void since(int api, String key) {
+    if (Build.VERSION.SDK_INT < api) throw new NoSuchMethodError(key + " needs API " + api + ", the phone has " + Build.VERSION.SDK_INT);
+  }
+
   public static int i(Object o) { return o == null ? 0 : ((Number) o).intValue(); }
   public static boolean z(Object o) { return o != null && (Boolean) o; }
   public static long j(Object o) { return o == null ? 0 : ((Number) o).longValue(); }
