@@ -10,6 +10,7 @@ import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { appDir, picture, rewriteName, stageSongs, tempDir, tone, workingFolder } from './support/album.mjs';
 import { checkDex, checkClasses, disassemble, readClasses } from './support/smali-check.mjs';
+import { buildShellRun, runScenarios } from './support/shell-jvm.mjs';
 import { readZip } from './support/zip.mjs';
 
 const SIGNER_JARS = ['p-rename-1.0.jar', 'jasmin-p2.5.jar', 'dx.jar', 'dex-translator-0.0.9.8.jar', 'dex-tools-0.0.0.4.jar',
@@ -37,6 +38,29 @@ function signer(inApk, outApk, force = true) {
 }
 
 const tool = (program, args) => execFileSync(program, args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
+
+const SHELL_CLASSES = ['AudioFocus', 'Catalogue', 'Commands', 'MainActivity', 'MediaControls', 'NoisyReceiver', 'PlaybackService',
+  'PlayerBridge', 'Playlist', 'SavedPlace', 'ServiceBinder', 'SessionCallback', 'StateListener', 'Transport'].map((c) => `Lcom/pelorin/player/${c};`);
+const BRIDGE = ['catalogue', 'duration', 'next', 'pause', 'position', 'previous', 'readAsset', 'resume', 'seek', 'select',
+  'setRepeat', 'setShuffle', 'state', 'title'];
+
+// ART's loader on a dex file: { code, output }.
+function artVerify(dex) {
+  const r = spawnSync(process.env.PELORIN_ART_VERIFY, [dex], { encoding: 'utf8' });
+  return { code: r.status, output: `${r.stdout}${r.stderr}` };
+}
+
+// The dex header's Adler-32 checksum over everything after it.
+function withChecksum(bytes) {
+  let a = 1;
+  let b = 0;
+  for (let i = 12; i < bytes.length; i++) {
+    a = (a + bytes[i]) % 65521;
+    b = (b + a) % 65521;
+  }
+  bytes.writeUInt32LE(((b << 16) | a) >>> 0, 8);
+  return bytes;
+}
 
 const LRC = '[ti:晨光]\n[00:01.00]第一句\n[00:02.00][00:04.00]副歌\n';
 
@@ -92,6 +116,23 @@ describe('album APK', () => {
     for (const density of ['120', '160', '240', '320']) assert.match(out, new RegExp(`application-icon-${density}:`));
   });
 
+  test('badging: the permissions of a foreground media playback service', () => {
+    const out = tool('aapt', ['dump', 'badging', apk]);
+    for (const permission of ['FOREGROUND_SERVICE', 'FOREGROUND_SERVICE_MEDIA_PLAYBACK', 'WAKE_LOCK']) {
+      assert.match(out, new RegExp(`^uses-permission: name='android\\.permission\\.${permission}'$`, 'm'));
+    }
+  });
+
+  test('manifest: the playback service, not exported, of the media playback type', () => {
+    const out = tool('aapt', ['dump', 'xmltree', apk, 'AndroidManifest.xml']);
+    const service = /E: service \(line=\d+\)\n((?: {8,}A: .*\n)+)/.exec(out);
+    assert.ok(service, out);
+    assert.match(service[1], /A: android:name\([^)]*\)="com\.pelorin\.player\.PlaybackService"/);
+    assert.match(service[1], /A: android:exported\([^)]*\)=\(type 0x12\)0x0$/m);
+    const MEDIA_PLAYBACK = 0x2;
+    assert.match(service[1], new RegExp(`A: android:foregroundServiceType\\([^)]*\\)=\\(type 0x11\\)0x${MEDIA_PLAYBACK}$`, 'm'));
+  });
+
   test('manifest: exported launcher activity that keeps playing through rotation', () => {
     const out = tool('aapt', ['dump', 'xmltree', apk, 'AndroidManifest.xml']);
     assert.match(out, /A: android:exported\([^)]*\)=\(type 0x12\)0xffffffff/);
@@ -123,16 +164,51 @@ describe('album APK', () => {
 
   test('the dex holds the shell, verified, with runtime bridge annotations', () => {
     const out = tool('dexdump', ['-a', '-d', apk]);
-    assert.match(out, /Class descriptor {2}: 'Lcom\/pelorin\/player\/MainActivity;'/);
-    assert.match(out, /Class descriptor {2}: 'Lcom\/pelorin\/player\/PlayerBridge;'/);
+    for (const cls of SHELL_CLASSES) assert.ok(out.includes(`Class descriptor  : '${cls}'`), cls);
     const annotated = [...out.matchAll(/Annotations on method #\d+ '(\w+)'\n {2}VISIBILITY_RUNTIME Landroid\/webkit\/JavascriptInterface;/g)].map((m) => m[1]);
-    assert.deepEqual(annotated.sort(), ['catalogue', 'duration', 'pause', 'play', 'position', 'readAsset', 'resume', 'seek', 'title']);
+    assert.deepEqual(annotated.sort(), BRIDGE);
   });
 
   test('the native shell passes the register and call check', () => {
     const { classes, problems } = checkDex(apk, parent);
-    assert.deepEqual(Object.keys(classes).sort(), ['Lcom/pelorin/player/MainActivity;', 'Lcom/pelorin/player/PlayerBridge;']);
+    assert.deepEqual(Object.keys(classes).sort(), SHELL_CLASSES);
     assert.deepEqual(problems, []);
+  });
+
+  test("ART's own loader verifies the dex and rejects corrupted copies", () => {
+    const dex = path.join(parent, 'classes.dex');
+    fs.writeFileSync(dex, readZip(apk).get('classes.dex').bytes());
+    const good = artVerify(dex);
+    assert.equal(good.code, 0, good.output);
+    assert.match(good.output, /^verified$/m);
+
+    const corruptions = [
+      ['a flipped byte', (b) => { b[b.length - 20] ^= 0xff; return b; }, /checksum/i],
+      // string_ids_size one larger, checksum made right: only the structure check can tell
+      ['a section size that does not fit, with a valid checksum', (b) => { b.writeUInt32LE(b.readUInt32LE(0x38) + 1, 0x38); return withChecksum(b); }, /./],
+    ];
+    for (const [name, corrupt, reason] of corruptions) {
+      const bad = path.join(parent, 'bad.dex');
+      fs.writeFileSync(bad, corrupt(fs.readFileSync(dex)));
+      const r = artVerify(bad);
+      assert.equal(r.code, 1, `${name}: ${r.output}`);
+      assert.match(r.output, /^rejected: /m, name);
+      assert.match(r.output, reason, name);
+    }
+  });
+
+  // The shell's own code, converted by enjarify, against the stand-ins on
+  // the JVM with its verifier on: one subtest per scenario.
+  test('the native shell on the JVM: lifecycle and playback scenarios', async (t) => {
+    const dir = fs.mkdtempSync(path.join(parent, 'jvm-'));
+    const dex = path.join(dir, 'classes.dex');
+    fs.writeFileSync(dex, readZip(apk).get('classes.dex').bytes());
+    fs.mkdirSync(path.join(dir, 'albums'));
+    const run = runScenarios(buildShellRun(dex, dir), path.join(dir, 'albums'), BRIDGE);
+    assert.equal(run.code, 0, run.output);
+    assert.ok(run.results.length >= 30, run.output);
+    assert.doesNotMatch(run.output, /VerifyError|LinkageError|NoSuchMethodError|NoSuchFieldError/);
+    for (const r of run.results) await t.test(r.name, () => assert.ok(r.ok, r.detail));
   });
 
   test('the signer keeps its key and refuses to replace an APK without --force', () => {
@@ -185,8 +261,11 @@ describe('smali check', () => {
   const source = path.join(A, 'tpl', 'smali');
   const bridge = 'com/pelorin/player/PlayerBridge.smali';
   const activity = 'com/pelorin/player/MainActivity.smali';
+  const transport = 'com/pelorin/player/Transport.smali';
+  const service = 'com/pelorin/player/PlaybackService.smali';
+  const catalogue = 'com/pelorin/player/Catalogue.smali';
   const cases = [
-    ['uninitialised register', bridge,
+    ['uninitialised register', transport,
       'move-result-object v3\n', 'move-result-object v0\n', /reads v3 while it is Uninit/],
     ['wrong invoke kind', bridge,
       'invoke-interface {v0}, Ljava/lang/CharSequence;', 'invoke-virtual {v0}, Ljava/lang/CharSequence;', /needs invoke-interface/],
@@ -197,23 +276,31 @@ describe('smali check', () => {
       'invoke-virtual {v1, v2}, Landroid/webkit/WebSettings;->setDomStorageEnabled', 'invoke-virtual {v0, v2}, Landroid/webkit/WebSettings;->setDomStorageEnabled', /WebView; has no method of Landroid\/webkit\/WebSettings;/],
     ['missing argument', activity,
       'invoke-virtual {v0, v3}, Landroid/webkit/WebView;->loadUrl', 'invoke-virtual {v0}, Landroid/webkit/WebView;->loadUrl', /passes 1 registers, loadUrl\(Ljava\/lang\/String;\)V takes 2/],
-    ['misspelt descriptor', bridge,
+    ['misspelt descriptor', transport,
       'getStartOffset()J', 'getStartOffset()I', /no method getStartOffset\(\)I/],
-    ['result of a void call', bridge,
+    ['result of a void call', transport,
       'invoke-virtual {v2}, Landroid/media/MediaPlayer;->prepare()V\n', 'invoke-virtual {v2}, Landroid/media/MediaPlayer;->prepare()V\n\n    move-result v0\n', /Invalid type: V|follows a void invoke/],
-    ['narrow read of a wide result', bridge,
+    ['narrow read of a wide result', transport,
       'move-result-wide v6', 'move-result v6', /J result needs move-result-wide|wide pair/],
     ['wrong return', bridge,
-      "invoke-interface {v0}, Ljava/lang/CharSequence;->toString()Ljava/lang/String;\n\n    move-result-object v0\n\n    return-object v0", "invoke-interface {v0}, Ljava/lang/CharSequence;->toString()Ljava/lang/String;\n\n    move-result-object v0\n\n    return v0", /needs return-object/],
-    ['boolean field stored from an object', bridge,
-      'const/4 v0, 0x1\n\n    iput-boolean v0, p0', 'const/4 v0, 0x1\n\n    iput-boolean p1, p0', /stored value: Z does not take Reference/],
-    ['monitor exit without enter', bridge,
+      'invoke-interface {v0}, Ljava/lang/CharSequence;->toString()Ljava/lang/String;\n    move-result-object v0\n\n    return-object v0', 'invoke-interface {v0}, Ljava/lang/CharSequence;->toString()Ljava/lang/String;\n    move-result-object v0\n\n    return v0', /needs return-object/],
+    ['boolean field stored from an object', activity,
+      'move-result v0\n    iput-boolean v0, p0', 'move-result v0\n    iput-boolean p1, p0', /stored value: Z does not take Reference/],
+    ['monitor exit without enter', service,
       'invoke-virtual {v0}, Landroid/media/MediaPlayer;->release()V\n',
       'invoke-virtual {v0}, Landroid/media/MediaPlayer;->release()V\n\n    monitor-exit p0\n', /exits a monitor never entered/],
-    ['listener method with the wrong descriptor', bridge,
-      '.method public onError(Landroid/media/MediaPlayer;II)Z', '.method public onError(Landroid/media/MediaPlayer;I)Z', /needs a public method onError/],
+    ['listener method with the wrong descriptor', service,
+      '.method public declared-synchronized onError(Landroid/media/MediaPlayer;II)Z', '.method public declared-synchronized onError(Landroid/media/MediaPlayer;I)Z', /needs a public method onError/],
     ['bridge method without runtime annotation', bridge,
       '.annotation runtime Landroid/webkit/JavascriptInterface;', '.annotation build Landroid/webkit/JavascriptInterface;', /must be runtime-visible/],
+    ['call newer than the SDK_INT check before it', 'com/pelorin/player/AudioFocus.smali',
+      'const/16 v3, 0x1a\n    if-ge v2, v3, :with_request', 'const/16 v3, 0x15\n    if-ge v2, v3, :with_request', /needs API 26, reached on API 21/],
+    ['constructor without its superclass constructor', 'com/pelorin/player/ServiceBinder.smali',
+      '    invoke-direct {p0}, Landroid/os/Binder;-><init>()V\n', '', /a constructor must call its superclass constructor/],
+    ['catch of a class that is not a Throwable', catalogue,
+      '.catch Lorg/json/JSONException;', '.catch Ljava/lang/String;', /\.catch of Ljava\/lang\/String;, which is not a Throwable/],
+    ['call to a private method of another class', catalogue,
+      '.method public static readText(', '.method private static readText(', /calls the private Lcom\/pelorin\/player\/Catalogue;->readText/],
   ];
 
   let parent;

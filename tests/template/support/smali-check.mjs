@@ -4,11 +4,15 @@
 // reject: registers read while uninitialised or conflicting, argument types
 // and counts that do not fit a method's descriptor, invokes of the wrong kind
 // or of methods that do not exist (see framework-api.mjs), move-result after
-// the wrong invoke, returns and field accesses of the wrong type.
+// the wrong invoke, returns and field accesses of the wrong type, calls newer
+// than the SDK_INT check that guards them (sdk-guards.mjs), constructors that
+// do not call their superclass constructor, catches of what is not a
+// Throwable, and calls to private or protected members of another class.
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 import { FRAMEWORK } from './framework-api.mjs';
+import { guardedLevels } from './sdk-guards.mjs';
 
 export const MIN_SDK = 21;
 
@@ -63,7 +67,7 @@ function parseRegisterInfo(line, into) {
 }
 
 function parseClassFile(text) {
-  const cls = { name: null, super: null, interfaces: [], interface: false, fields: {}, methods: [] };
+  const cls = { name: null, super: null, interfaces: [], interface: false, abstract: false, fields: {}, methods: [] };
   const lines = text.split('\n');
   let method = null;
   let pending = {};
@@ -73,6 +77,7 @@ function parseClassFile(text) {
     if (line.startsWith('.class ')) {
       cls.name = line.split(' ').pop();
       cls.interface = / interface /.test(` ${line} `);
+      cls.abstract = / abstract /.test(` ${line} `);
     } else if (line.startsWith('.super ')) {
       cls.super = line.split(' ')[1];
     } else if (line.startsWith('.implements ')) {
@@ -85,7 +90,7 @@ function parseClassFile(text) {
       const ref = parseMethodRef(`${cls.name}->${words[words.length - 1]}`);
       method = {
         ...ref, flags: words.slice(1, -1), line: n + 1, registers: 0, annotations: [],
-        instructions: [], static: words.includes('static'),
+        instructions: [], static: words.includes('static'), labels: {}, catches: [],
       };
       pending = {};
     } else if (line === '.end method') {
@@ -98,6 +103,11 @@ function parseClassFile(text) {
     } else if (line.startsWith('.annotation ')) {
       pendingAnnotation = line.split(' ').slice(1);
       method.annotations.push({ visibility: pendingAnnotation[0], type: pendingAnnotation[1] });
+    } else if (line.startsWith(':')) {
+      method.labels[line.slice(1)] = method.instructions.length;
+    } else if (line.startsWith('.catch')) {
+      const m = /^\.catch(all)?\s*(\S*)\s*\{:(\S+) \.\. :(\S+)\}\s*:(\S+)/.exec(line);
+      if (m) method.catches.push({ type: m[1] ? 'Ljava/lang/Throwable;' : m[2], start: m[3], end: m[4], handler: m[5], line: n + 1 });
     } else if (line.startsWith('#AnalysisException')) {
       method.instructions.push({ analysisError: line, line: n + 1 });
     } else if (line.startsWith('#')) {
@@ -172,19 +182,53 @@ export function checkClasses(classes) {
     return null;
   };
 
+  // A public, non-abstract implementation of sig found from clsName upwards.
+  const resolveConcrete = (clsName, sig) => {
+    for (const c of ancestors(clsName)) {
+      const info = classInfo(c);
+      const m = info?.methods[sig];
+      if (!m) continue;
+      if (m.own) return !m.own.static && m.own.flags.includes('public') && !m.own.flags.includes('abstract');
+      if (!info.interface && !m.abstract) return true;
+    }
+    return false;
+  };
+
+  // A platform or own field along the class hierarchy.
+  const resolveField = (clsName, name, type) => {
+    for (const c of ancestors(clsName)) {
+      const own = classes[c];
+      if (own && own.fields[name] && own.fields[name].type === type) return { owner: c, ...own.fields[name], own: true };
+      const platform = !own && FRAMEWORK[c]?.fields?.[`${name}:${type}`];
+      if (platform) return { owner: c, static: !!platform.static, api: platform.api || 1, own: false };
+    }
+    return null;
+  };
+
+  const classApi = (name) => (classes[name] ? 1 : FRAMEWORK[name.replace(/^\[+/, '')]?.api || 1);
+
   for (const cls of Object.values(classes)) {
     for (const name of [cls.super, ...cls.interfaces]) {
       if (!classInfo(name)) problems.push(`${cls.name}: unknown platform type ${name} (add it to framework-api.mjs)`);
     }
-    // Every abstract interface method needs an implementation.
-    for (const iface of cls.interfaces) {
-      const info = classInfo(iface);
-      for (const [sig, m] of Object.entries(info?.methods || {})) {
-        if (!m.abstract) continue;
-        const impl = cls.methods.find((own) => own.sig === sig);
-        if (!impl || impl.static || !impl.flags.includes('public')) {
-          problems.push(`${cls.name}: ${iface} needs a public method ${sig}`);
+    // Every abstract method of an interface or platform superclass needs an
+    // implementation in a class that is not abstract itself.
+    if (!cls.interface && !cls.abstract) {
+      for (const owner of ancestors(cls.name).slice(1)) {
+        const info = classInfo(owner);
+        if (!info || info.own) continue;
+        for (const [sig, m] of Object.entries(info.methods || {})) {
+          if (!m.abstract) continue;
+          if (resolveConcrete(cls.name, sig)) continue;
+          problems.push(`${cls.name}: ${owner} needs a public method ${sig}`);
         }
+      }
+    }
+    for (const c of cls.methods.flatMap((m) => m.catches.map((k) => [m, k]))) {
+      const [m, k] = c;
+      if (!classInfo(k.type)) problems.push(`${cls.name}->${m.sig} (line ${k.line}): .catch of unknown class ${k.type}`);
+      else if (!assignable(k.type, 'Ljava/lang/Throwable;') || k.type === 'Ljava/lang/Object;') {
+        problems.push(`${cls.name}->${m.sig} (line ${k.line}): .catch of ${k.type}, which is not a Throwable`);
       }
     }
     for (const method of cls.methods) checkMethod(cls, method);
@@ -209,6 +253,11 @@ export function checkClasses(classes) {
     }
 
     const problem = (insn, text) => problems.push(`${where(insn)}: ${insn.op} ${insn.args}: ${text}`);
+    const levels = guardedLevels(method, MIN_SDK);
+    const needs = (insn, api, what) => {
+      const level = levels[method.instructions.indexOf(insn)];
+      if (api > level) problem(insn, `${what} needs API ${api}, reached on API ${level} (guard it with an SDK_INT check)`);
+    };
 
     const readable = (insn, reg) => {
       const t = typeOf(insn, reg);
@@ -257,6 +306,9 @@ export function checkClasses(classes) {
           if (op !== wanted) problem(insn, `${call.ret} result needs ${wanted}`);
         }
       } else if (op.startsWith('return')) {
+        if (op === 'return-void' && method.name === '<init>' && !method.static && typeOf(insn, 'p0').category === 'UninitThis') {
+          problem(insn, 'a constructor must call its superclass constructor');
+        }
         const ret = method.ret;
         const wanted = ret === 'V' ? 'return-void' : isRef(ret) ? 'return-object' : isWide(ret) ? 'return-wide' : 'return';
         if (op !== wanted) problem(insn, `method returns ${ret}, needs ${wanted}`);
@@ -271,13 +323,25 @@ export function checkClasses(classes) {
         regs.forEach((r) => readable(insn, r));
       } else if (op === 'new-array') {
         fits(insn, [regs[1]], 'I', 'array size');
+      } else if (op === 'array-length' || /^aget/.test(op) || /^aput/.test(op)) {
+        checkArray(insn, op, regs);
+      } else if (/^(add|sub|mul|div|rem|and|or|xor|shl|shr|ushr)-(int|long|float|double)(\/2addr|\/lit8|\/lit16)?$/.test(op)) {
+        (op.endsWith('/2addr') ? regs : regs.slice(1)).forEach((r) => readable(insn, r));
+      } else if (/^((int|long|float|double)-to-[a-z]+|neg-[a-z]+|not-[a-z]+)$/.test(op)) {
+        readable(insn, regs[1]);
+      } else if (/^cmp/.test(op)) {
+        regs.slice(1).forEach((r) => readable(insn, r));
+
       } else if (op === 'throw' || op === 'check-cast' || op === 'monitor-enter' || op === 'monitor-exit') {
         fits(insn, [regs[0]], 'Ljava/lang/Object;', op);
+        if (op === 'check-cast') checkClassRef(insn);
         if (op === 'monitor-enter') monitors++;
         if (op === 'monitor-exit' && monitors === 0) problem(insn, 'exits a monitor never entered in this method');
       } else if (/^move(-object|-wide)?(\/from16|\/16)?$/.test(op)) {
         readable(insn, regs[1]);
-      } else if (!/^(const|new-instance|goto|nop|move-exception)/.test(op)) {
+      } else if (op === 'new-instance' || op === 'const-class') {
+        checkClassRef(insn);
+      } else if (!/^(const|goto|nop|move-exception)/.test(op)) {
         problem(insn, 'instruction not known to this check (extend smali-check.mjs)');
       }
       previous = insn;
@@ -302,8 +366,16 @@ export function checkClasses(classes) {
       const isPrivate = declared ? declared.flags.includes('private') : false;
       const isInit = call.name === '<init>';
       const onInterface = !!target.info.interface;
-      const api = target.method.api || 1;
-      if (api > MIN_SDK) problem(insn, `${call.sig} needs API ${api}, the app supports ${MIN_SDK}`);
+      needs(insn, Math.max(target.method.api || 1, classApi(call.cls)), call.sig);
+
+      // private: only its own class; protected: subclasses, on themselves
+      const protectedMember = declared ? declared.flags.includes('protected') : !!target.method.protected;
+      if (isPrivate && target.cls !== cls.name) problem(insn, `calls the private ${target.cls}->${call.sig} of another class`);
+      if (protectedMember && !isInit && target.cls.slice(0, target.cls.lastIndexOf('/')) !== cls.name.slice(0, cls.name.lastIndexOf('/'))) {
+        const receiver = isStatic ? null : typeOf(insn, regs[0]);
+        const onSelf = isStatic || (receiver.category === 'Reference' && assignable(receiver.cls, cls.name));
+        if (!ancestors(cls.name).includes(target.cls) || !onSelf) problem(insn, `calls the protected ${target.cls}->${call.sig} from outside its subclasses`);
+      }
 
       const expectedKind = isStatic ? 'static' : isInit || isPrivate ? 'direct' : onInterface ? 'interface' : 'virtual';
       const allowed = expectedKind === 'virtual' ? ['virtual', 'super'] : [expectedKind];
@@ -338,14 +410,33 @@ export function checkClasses(classes) {
       });
     }
 
+    function checkArray(insn, op, regs) {
+      const array = op === 'array-length' ? regs[1] : regs[1];
+      if (!readable(insn, array)) return;
+      const t = typeOf(insn, array);
+      if (t.category === 'Null') return problem(insn, 'uses an array register that is always null');
+      if (t.category !== 'Reference' || !t.cls?.startsWith('[')) return problem(insn, `${array} holds ${t.category} ${t.cls || ''}, not an array`);
+      if (op !== 'array-length') {
+        fits(insn, [regs[2]], 'I', 'array index');
+        if (op.startsWith('aput')) readable(insn, regs[0]);
+      }
+    }
+
+    function checkClassRef(insn) {
+      const name = insn.args.split(', ').pop();
+      const base = name.replace(/^\[+/, '');
+      if (base.startsWith('L') && !classInfo(base)) return problem(insn, `unknown class ${base} (add it to framework-api.mjs)`);
+      needs(insn, classApi(name), name);
+    }
+
     function checkField(insn, op, regs) {
       const m = /(L[^;]+;)->([^:]+):(\S+)$/.exec(insn.args);
       if (!m) return problem(insn, 'cannot read the field reference');
       const [, owner, name, type] = m;
-      const own = classes[owner];
-      if (!own) return problem(insn, `field of a platform class ${owner}`);
-      const field = own.fields[name];
-      if (!field || field.type !== type) return problem(insn, `no field ${name}:${type} in ${owner}`);
+      if (!classInfo(owner)) return problem(insn, `unknown class ${owner} (add it to framework-api.mjs)`);
+      const field = resolveField(owner, name, type);
+      if (!field) return problem(insn, `no field ${name}:${type} in ${owner} or its ancestors`);
+      needs(insn, Math.max(field.api || 1, classApi(owner)), `${owner}->${name}`);
       const suffix = { Z: '-boolean', B: '-byte', C: '-char', S: '-short', J: '-wide', D: '-wide' }[type] ?? (isRef(type) ? '-object' : '');
       const base = op.slice(0, 4);
       if (op !== base + suffix) problem(insn, `${type} field needs ${base}${suffix}`);
@@ -356,7 +447,7 @@ export function checkClasses(classes) {
         const object = regs[regs.length - 1];
         if (!readable(insn, object)) return;
         const t = typeOf(insn, object);
-        const inConstructor = method.name === '<init>' && t.category === 'UninitThis' && owner === cls.name && op[1] === 'p';
+        const inConstructor = method.name === '<init>' && t.category === 'UninitThis' && field.owner === cls.name && op[1] === 'p';
         if (!inConstructor && (t.category !== 'Reference' || !assignable(t.cls, owner))) {
           problem(insn, `object register holds ${t.category} ${t.cls || ''}, not ${owner}`);
         }

@@ -2,101 +2,90 @@
 .super Ljava/lang/Object;
 .source "PlayerBridge.smali"
 
-# What the player page reaches as window.NativePlayer: the catalogue, asset
-# texts and a MediaPlayer over the stored (uncompressed) audio assets, which
-# can seek. The page calls in on WebView's bridge thread; the player's
-# callbacks arrive on the main thread, where this object was made, and are
-# passed to the page as window.nativeEnded() and window.nativeFailed().
-# MediaPlayer is called from the bridge thread only, except release() at the
-# end; the one shared flag is volatile, so no locks are needed.
+# What the player page reaches as window.NativePlayer: the album's texts and
+# the playback service, which owns the music. The page calls in on WebView's
+# bridge thread; every method returns at once: commands are posted to the
+# service's main thread, and the state is read under the service's lock.
+# The service's events reach the page as window.nativeState(state) on the
+# main thread. Before the service is bound the page sees no song chosen.
 
-.implements Landroid/media/MediaPlayer$OnCompletionListener;
-.implements Landroid/media/MediaPlayer$OnErrorListener;
+.implements Lcom/pelorin/player/StateListener;
 
 
-.field private final activity:Landroid/app/Activity;
+.field private final context:Landroid/content/Context;
 
 .field private final web:Landroid/webkit/WebView;
 
-.field private final player:Landroid/media/MediaPlayer;
-
-# true from a successful play() until the next play(), an error or release():
-# only then are pause, resume, seek, position and duration valid.
-.field private volatile prepared:Z
+.field private volatile service:Lcom/pelorin/player/PlaybackService;
 
 
-.method public constructor <init>(Landroid/app/Activity;Landroid/webkit/WebView;)V
-    .registers 4
+.method public constructor <init>(Landroid/content/Context;Landroid/webkit/WebView;)V
+    .registers 3
 
     invoke-direct {p0}, Ljava/lang/Object;-><init>()V
 
-    iput-object p1, p0, Lcom/pelorin/player/PlayerBridge;->activity:Landroid/app/Activity;
-
+    iput-object p1, p0, Lcom/pelorin/player/PlayerBridge;->context:Landroid/content/Context;
     iput-object p2, p0, Lcom/pelorin/player/PlayerBridge;->web:Landroid/webkit/WebView;
-
-    new-instance v0, Landroid/media/MediaPlayer;
-
-    invoke-direct {v0}, Landroid/media/MediaPlayer;-><init>()V
-
-    invoke-virtual {v0, p0}, Landroid/media/MediaPlayer;->setOnCompletionListener(Landroid/media/MediaPlayer$OnCompletionListener;)V
-
-    invoke-virtual {v0, p0}, Landroid/media/MediaPlayer;->setOnErrorListener(Landroid/media/MediaPlayer$OnErrorListener;)V
-
-    iput-object v0, p0, Lcom/pelorin/player/PlayerBridge;->player:Landroid/media/MediaPlayer;
 
     return-void
 .end method
 
 
-# Reads a stream to its end as UTF-8 text and closes it; "" when reading fails.
-.method private static readAll(Ljava/io/InputStream;)Ljava/lang/String;
-    .registers 6
+# Main thread: the service is bound; the page is told its state.
+.method public attach(Lcom/pelorin/player/PlaybackService;)V
+    .registers 2
 
-    new-instance v0, Ljava/io/ByteArrayOutputStream;
+    iput-object p1, p0, Lcom/pelorin/player/PlayerBridge;->service:Lcom/pelorin/player/PlaybackService;
+    invoke-virtual {p1, p0}, Lcom/pelorin/player/PlaybackService;->setListener(Lcom/pelorin/player/StateListener;)V
 
-    invoke-direct {v0}, Ljava/io/ByteArrayOutputStream;-><init>()V
+    return-void
+.end method
 
-    const/16 v1, 0x2000
 
-    new-array v1, v1, [B
+# Main thread: the activity goes away (or the service did).
+.method public detach()V
+    .registers 3
 
-    const/4 v3, 0x0
+    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->service:Lcom/pelorin/player/PlaybackService;
+    if-eqz v0, :detached
+    const/4 v1, 0x0
+    iput-object v1, p0, Lcom/pelorin/player/PlayerBridge;->service:Lcom/pelorin/player/PlaybackService;
+    invoke-virtual {v0, p0}, Lcom/pelorin/player/PlaybackService;->clearListener(Lcom/pelorin/player/StateListener;)V
 
-    :try_start_read
-    :read_more
-    invoke-virtual {p0, v1}, Ljava/io/InputStream;->read([B)I
+    :detached
+    return-void
+.end method
 
-    move-result v2
 
-    if-ltz v2, :read_done
+# Main thread: an event of the service.
+.method public onState(Ljava/lang/String;)V
+    .registers 5
 
-    invoke-virtual {v0, v1, v3, v2}, Ljava/io/ByteArrayOutputStream;->write([BII)V
+    new-instance v0, Ljava/lang/StringBuilder;
+    const-string v1, "window.nativeState && window.nativeState("
+    invoke-direct {v0, v1}, Ljava/lang/StringBuilder;-><init>(Ljava/lang/String;)V
+    invoke-virtual {v0, p1}, Ljava/lang/StringBuilder;->append(Ljava/lang/String;)Ljava/lang/StringBuilder;
+    const-string v1, ")"
+    invoke-virtual {v0, v1}, Ljava/lang/StringBuilder;->append(Ljava/lang/String;)Ljava/lang/StringBuilder;
+    invoke-virtual {v0}, Ljava/lang/StringBuilder;->toString()Ljava/lang/String;
+    move-result-object v0
+    iget-object v1, p0, Lcom/pelorin/player/PlayerBridge;->web:Landroid/webkit/WebView;
+    const/4 v2, 0x0
+    invoke-virtual {v1, v0, v2}, Landroid/webkit/WebView;->evaluateJavascript(Ljava/lang/String;Landroid/webkit/ValueCallback;)V
 
-    goto :read_more
+    return-void
+.end method
 
-    :read_done
-    invoke-virtual {p0}, Ljava/io/InputStream;->close()V
 
-    const-string v4, "UTF-8"
+.method private send(IILjava/lang/String;)V
+    .registers 5
 
-    invoke-virtual {v0, v4}, Ljava/io/ByteArrayOutputStream;->toString(Ljava/lang/String;)Ljava/lang/String;
+    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->service:Lcom/pelorin/player/PlaybackService;
+    if-eqz v0, :unbound
+    invoke-virtual {v0, p1, p2, p3}, Lcom/pelorin/player/PlaybackService;->command(IILjava/lang/String;)V
 
-    move-result-object v4
-    :try_end_read
-    .catch Ljava/io/IOException; {:try_start_read .. :try_end_read} :read_failed
-
-    return-object v4
-
-    :read_failed
-    :try_start_close
-    invoke-virtual {p0}, Ljava/io/InputStream;->close()V
-    :try_end_close
-    .catch Ljava/io/IOException; {:try_start_close .. :try_end_close} :close_failed
-
-    :close_failed
-    const-string v4, ""
-
-    return-object v4
+    :unbound
+    return-void
 .end method
 
 
@@ -106,22 +95,14 @@
     .annotation runtime Landroid/webkit/JavascriptInterface;
     .end annotation
 
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->activity:Landroid/app/Activity;
-
-    invoke-virtual {v0}, Landroid/app/Activity;->getApplicationInfo()Landroid/content/pm/ApplicationInfo;
-
+    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->context:Landroid/content/Context;
+    invoke-virtual {v0}, Landroid/content/Context;->getApplicationInfo()Landroid/content/pm/ApplicationInfo;
     move-result-object v1
-
-    invoke-virtual {v0}, Landroid/app/Activity;->getPackageManager()Landroid/content/pm/PackageManager;
-
+    invoke-virtual {v0}, Landroid/content/Context;->getPackageManager()Landroid/content/pm/PackageManager;
     move-result-object v0
-
     invoke-virtual {v1, v0}, Landroid/content/pm/ApplicationInfo;->loadLabel(Landroid/content/pm/PackageManager;)Ljava/lang/CharSequence;
-
     move-result-object v0
-
     invoke-interface {v0}, Ljava/lang/CharSequence;->toString()Ljava/lang/String;
-
     move-result-object v0
 
     return-object v0
@@ -130,42 +111,13 @@
 
 # The text of res/raw/songs.json, "" when the package has none.
 .method public catalogue()Ljava/lang/String;
-    .registers 6
+    .registers 2
     .annotation runtime Landroid/webkit/JavascriptInterface;
     .end annotation
 
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->activity:Landroid/app/Activity;
-
-    invoke-virtual {v0}, Landroid/app/Activity;->getResources()Landroid/content/res/Resources;
-
-    move-result-object v1
-
-    invoke-virtual {v0}, Landroid/app/Activity;->getPackageName()Ljava/lang/String;
-
-    move-result-object v2
-
-    const-string v3, "songs"
-
-    const-string v4, "raw"
-
-    invoke-virtual {v1, v3, v4, v2}, Landroid/content/res/Resources;->getIdentifier(Ljava/lang/String;Ljava/lang/String;Ljava/lang/String;)I
-
-    move-result v0
-
-    if-eqz v0, :no_catalogue
-
-    invoke-virtual {v1, v0}, Landroid/content/res/Resources;->openRawResource(I)Ljava/io/InputStream;
-
+    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->context:Landroid/content/Context;
+    invoke-static {v0}, Lcom/pelorin/player/Catalogue;->text(Landroid/content/Context;)Ljava/lang/String;
     move-result-object v0
-
-    invoke-static {v0}, Lcom/pelorin/player/PlayerBridge;->readAll(Ljava/io/InputStream;)Ljava/lang/String;
-
-    move-result-object v0
-
-    return-object v0
-
-    :no_catalogue
-    const-string v0, ""
 
     return-object v0
 .end method
@@ -178,257 +130,188 @@
     .end annotation
 
     :try_start_open
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->activity:Landroid/app/Activity;
-
-    invoke-virtual {v0}, Landroid/app/Activity;->getAssets()Landroid/content/res/AssetManager;
-
+    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->context:Landroid/content/Context;
+    invoke-virtual {v0}, Landroid/content/Context;->getAssets()Landroid/content/res/AssetManager;
     move-result-object v0
-
     invoke-virtual {v0, p1}, Landroid/content/res/AssetManager;->open(Ljava/lang/String;)Ljava/io/InputStream;
-
     move-result-object v0
     :try_end_open
     .catch Ljava/io/IOException; {:try_start_open .. :try_end_open} :missing
 
-    invoke-static {v0}, Lcom/pelorin/player/PlayerBridge;->readAll(Ljava/io/InputStream;)Ljava/lang/String;
-
+    invoke-static {v0}, Lcom/pelorin/player/Catalogue;->readText(Ljava/io/InputStream;)Ljava/lang/String;
     move-result-object v0
-
     return-object v0
 
     :missing
     const-string v0, ""
-
     return-object v0
 .end method
 
 
-# Starts the audio asset at the given path (music/music1.mp3) from its
-# beginning. False when it cannot be played: missing, compressed in the
-# package (no file descriptor) or not decodable; the page then falls back
-# or reports it.
-.method public play(Ljava/lang/String;)Z
-    .registers 10
+# {"index", "playing", "position", "duration", "repeat", "shuffle"}
+.method public state()Ljava/lang/String;
+    .registers 4
     .annotation runtime Landroid/webkit/JavascriptInterface;
     .end annotation
 
-    const/4 v0, 0x0
-
-    iput-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
-
-    # v1: the asset's file descriptor, closed on every way out
+    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->service:Lcom/pelorin/player/PlaybackService;
+    if-eqz v0, :unbound
     const/4 v1, 0x0
-
-    # v2 .. v7: player, descriptor, offset (wide), length (wide) for the ranged call
-    iget-object v2, p0, Lcom/pelorin/player/PlayerBridge;->player:Landroid/media/MediaPlayer;
-
-    :try_start_play
-    invoke-virtual {v2}, Landroid/media/MediaPlayer;->reset()V
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->activity:Landroid/app/Activity;
-
-    invoke-virtual {v0}, Landroid/app/Activity;->getAssets()Landroid/content/res/AssetManager;
-
+    const/4 v2, -0x1
+    invoke-virtual {v0, v1, v2}, Lcom/pelorin/player/PlaybackService;->stateJson(Ljava/lang/String;I)Ljava/lang/String;
     move-result-object v0
+    return-object v0
 
-    invoke-virtual {v0, p1}, Landroid/content/res/AssetManager;->openFd(Ljava/lang/String;)Landroid/content/res/AssetFileDescriptor;
+    :unbound
+    const-string v0, "{\"index\":-1,\"playing\":false,\"position\":0,\"duration\":0,\"repeat\":\"all\",\"shuffle\":false}"
+    return-object v0
+.end method
 
-    move-result-object v1
 
-    invoke-virtual {v1}, Landroid/content/res/AssetFileDescriptor;->getFileDescriptor()Ljava/io/FileDescriptor;
-
-    move-result-object v3
-
-    invoke-virtual {v1}, Landroid/content/res/AssetFileDescriptor;->getStartOffset()J
-
-    move-result-wide v4
-
-    invoke-virtual {v1}, Landroid/content/res/AssetFileDescriptor;->getLength()J
-
-    move-result-wide v6
-
-    invoke-virtual/range {v2 .. v7}, Landroid/media/MediaPlayer;->setDataSource(Ljava/io/FileDescriptor;JJ)V
-
-    invoke-virtual {v1}, Landroid/content/res/AssetFileDescriptor;->close()V
-
-    const/4 v1, 0x0
-
-    invoke-virtual {v2}, Landroid/media/MediaPlayer;->prepare()V
-
-    invoke-virtual {v2}, Landroid/media/MediaPlayer;->start()V
-    :try_end_play
-    .catch Ljava/lang/Exception; {:try_start_play .. :try_end_play} :play_failed
+# Plays song i (songs.json index) from its start.
+.method public select(I)V
+    .registers 5
+    .annotation runtime Landroid/webkit/JavascriptInterface;
+    .end annotation
 
     const/4 v0, 0x1
+    const/4 v2, 0x0
+    invoke-direct {p0, v0, p1, v2}, Lcom/pelorin/player/PlayerBridge;->send(IILjava/lang/String;)V
 
-    iput-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
-
-    return v0
-
-    :play_failed
-    if-eqz v1, :not_open
-
-    :try_start_close
-    invoke-virtual {v1}, Landroid/content/res/AssetFileDescriptor;->close()V
-    :try_end_close
-    .catch Ljava/io/IOException; {:try_start_close .. :try_end_close} :not_open
-
-    :not_open
-    const/4 v0, 0x0
-
-    return v0
+    return-void
 .end method
 
 
 .method public pause()V
-    .registers 2
+    .registers 4
     .annotation runtime Landroid/webkit/JavascriptInterface;
     .end annotation
 
-    iget-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
+    const/4 v0, 0x2
+    const/4 v1, 0x0
+    const/4 v2, 0x0
+    invoke-direct {p0, v0, v1, v2}, Lcom/pelorin/player/PlayerBridge;->send(IILjava/lang/String;)V
 
-    if-eqz v0, :idle
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->player:Landroid/media/MediaPlayer;
-
-    invoke-virtual {v0}, Landroid/media/MediaPlayer;->pause()V
-
-    :idle
     return-void
 .end method
 
 
+# Nothing chosen: the first playable song.
 .method public resume()V
-    .registers 2
+    .registers 4
     .annotation runtime Landroid/webkit/JavascriptInterface;
     .end annotation
 
-    iget-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
+    const/4 v0, 0x3
+    const/4 v1, 0x0
+    const/4 v2, 0x0
+    invoke-direct {p0, v0, v1, v2}, Lcom/pelorin/player/PlayerBridge;->send(IILjava/lang/String;)V
 
-    if-eqz v0, :idle
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->player:Landroid/media/MediaPlayer;
-
-    invoke-virtual {v0}, Landroid/media/MediaPlayer;->start()V
-
-    :idle
     return-void
 .end method
 
 
-# Moves to a position in milliseconds.
+# Milliseconds into the current song.
 .method public seek(I)V
-    .registers 3
+    .registers 5
     .annotation runtime Landroid/webkit/JavascriptInterface;
     .end annotation
 
-    iget-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
+    const/4 v0, 0x4
+    const/4 v2, 0x0
+    invoke-direct {p0, v0, p1, v2}, Lcom/pelorin/player/PlayerBridge;->send(IILjava/lang/String;)V
 
-    if-eqz v0, :idle
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->player:Landroid/media/MediaPlayer;
-
-    invoke-virtual {v0, p1}, Landroid/media/MediaPlayer;->seekTo(I)V
-
-    :idle
     return-void
 .end method
 
 
-# The position in milliseconds, 0 when nothing is loaded.
+.method public next()V
+    .registers 4
+    .annotation runtime Landroid/webkit/JavascriptInterface;
+    .end annotation
+
+    const/4 v0, 0x5
+    const/4 v1, 0x0
+    const/4 v2, 0x0
+    invoke-direct {p0, v0, v1, v2}, Lcom/pelorin/player/PlayerBridge;->send(IILjava/lang/String;)V
+
+    return-void
+.end method
+
+
+# The start of this song after 3 s of it.
+.method public previous()V
+    .registers 4
+    .annotation runtime Landroid/webkit/JavascriptInterface;
+    .end annotation
+
+    const/4 v0, 0x6
+    const/4 v1, 0x0
+    const/4 v2, 0x0
+    invoke-direct {p0, v0, v1, v2}, Lcom/pelorin/player/PlayerBridge;->send(IILjava/lang/String;)V
+
+    return-void
+.end method
+
+
+# "all", "one" or "off".
+.method public setRepeat(Ljava/lang/String;)V
+    .registers 5
+    .annotation runtime Landroid/webkit/JavascriptInterface;
+    .end annotation
+
+    const/4 v0, 0x7
+    const/4 v1, 0x0
+    invoke-direct {p0, v0, v1, p1}, Lcom/pelorin/player/PlayerBridge;->send(IILjava/lang/String;)V
+
+    return-void
+.end method
+
+
+.method public setShuffle(Z)V
+    .registers 5
+    .annotation runtime Landroid/webkit/JavascriptInterface;
+    .end annotation
+
+    const/16 v0, 0x8
+    const/4 v2, 0x0
+    invoke-direct {p0, v0, p1, v2}, Lcom/pelorin/player/PlayerBridge;->send(IILjava/lang/String;)V
+
+    return-void
+.end method
+
+
+# Milliseconds, 0 when nothing is loaded.
 .method public position()I
     .registers 2
     .annotation runtime Landroid/webkit/JavascriptInterface;
     .end annotation
 
-    iget-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
-
-    if-eqz v0, :idle
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->player:Landroid/media/MediaPlayer;
-
-    invoke-virtual {v0}, Landroid/media/MediaPlayer;->getCurrentPosition()I
-
+    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->service:Lcom/pelorin/player/PlaybackService;
+    if-eqz v0, :unbound
+    invoke-virtual {v0}, Lcom/pelorin/player/PlaybackService;->position()I
     move-result v0
+    return v0
 
-    # when not prepared, v0 holds false, which is 0
-    :idle
+    :unbound
+    const/4 v0, 0x0
     return v0
 .end method
 
 
-# The length in milliseconds, 0 when nothing is loaded.
+# Milliseconds, 0 when nothing is loaded.
 .method public duration()I
     .registers 2
     .annotation runtime Landroid/webkit/JavascriptInterface;
     .end annotation
 
-    iget-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
-
-    if-eqz v0, :idle
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->player:Landroid/media/MediaPlayer;
-
-    invoke-virtual {v0}, Landroid/media/MediaPlayer;->getDuration()I
-
+    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->service:Lcom/pelorin/player/PlaybackService;
+    if-eqz v0, :unbound
+    invoke-virtual {v0}, Lcom/pelorin/player/PlaybackService;->duration()I
     move-result v0
-
-    # when not prepared, v0 holds false, which is 0
-    :idle
     return v0
-.end method
 
-
-# Called by the activity when it goes away; the bridge plays nothing after.
-.method public release()V
-    .registers 2
-
+    :unbound
     const/4 v0, 0x0
-
-    iput-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->player:Landroid/media/MediaPlayer;
-
-    invoke-virtual {v0}, Landroid/media/MediaPlayer;->release()V
-
-    return-void
-.end method
-
-
-# Main thread: the song played to its end.
-.method public onCompletion(Landroid/media/MediaPlayer;)V
-    .registers 4
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->web:Landroid/webkit/WebView;
-
-    const-string v1, "window.nativeEnded && window.nativeEnded()"
-
-    const/4 v2, 0x0
-
-    invoke-virtual {v0, v1, v2}, Landroid/webkit/WebView;->evaluateJavascript(Ljava/lang/String;Landroid/webkit/ValueCallback;)V
-
-    return-void
-.end method
-
-
-# Main thread: the player failed while playing. The player is unusable until
-# the next play(), which resets it.
-.method public onError(Landroid/media/MediaPlayer;II)Z
-    .registers 7
-
-    const/4 v0, 0x0
-
-    iput-boolean v0, p0, Lcom/pelorin/player/PlayerBridge;->prepared:Z
-
-    iget-object v0, p0, Lcom/pelorin/player/PlayerBridge;->web:Landroid/webkit/WebView;
-
-    const-string v1, "window.nativeFailed && window.nativeFailed()"
-
-    const/4 v2, 0x0
-
-    invoke-virtual {v0, v1, v2}, Landroid/webkit/WebView;->evaluateJavascript(Ljava/lang/String;Landroid/webkit/ValueCallback;)V
-
-    const/4 v0, 0x1
-
     return v0
 .end method
