@@ -35,7 +35,8 @@ QByteArray ColourResource(QRgb colour)
 {
     const QByteArray hex = QByteArray::number(colour | 0xFF000000u, 16).toUpper();
     return "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<resources>\r\n"
-           "    <color name=\"icon_background\">#" + hex + "</color>\r\n</resources>\r\n";
+           "    <color name=\"icon_background\">#"
+        + hex + "</color>\r\n</resources>\r\n";
 }
 
 } // namespace

@@ -67,7 +67,8 @@ int Difference(const QImage &a, const QImage &b)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y);
             const QRgb q = b.pixel(x, y);
-            for (const int d : {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q), qAlpha(p) - qAlpha(q)})
+            for (const int d :
+                 {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q), qAlpha(p) - qAlpha(q)})
                 most = std::max(most, std::abs(d));
         }
     return most;
@@ -87,17 +88,21 @@ void ExpectEverySongAndPictureStored(const CliApp &app, const QString &apk)
 {
     // unzip -v: Length, Method, Size, Cmpr, Date, Time, CRC-32, Name.
     QStringList staged;
-    for (const QString &line : Output(QStringLiteral("unzip"), {QStringLiteral("-v"), apk}).split(QLatin1Char('\n'))) {
+    for (const QString &line :
+         Output(QStringLiteral("unzip"), {QStringLiteral("-v"), apk}).split(QLatin1Char('\n'))) {
         const QStringList columns = line.simplified().split(QLatin1Char(' '));
-        if (columns.size() != 8 || !QRegularExpression(QStringLiteral("^assets/(music|images)/")).match(columns[7]).hasMatch())
+        if (columns.size() != 8
+            || !QRegularExpression(QStringLiteral("^assets/(music|images)/")).match(columns[7]).hasMatch())
             continue;
         staged << columns[7];
         EXPECT_EQ(columns[1], QStringLiteral("Stored")) << line.toStdString();
     }
     staged.sort();
-    EXPECT_EQ(staged, (QStringList{QStringLiteral("assets/images/pic1.JPG"), QStringLiteral("assets/images/pic2.Png"),
-                                   QStringLiteral("assets/images/pic3.jpg"), QStringLiteral("assets/music/music1.Mp3"),
-                                   QStringLiteral("assets/music/music2.AAC"), QStringLiteral("assets/music/music3.m4A")}));
+    EXPECT_EQ(
+        staged,
+        (QStringList{QStringLiteral("assets/images/pic1.JPG"), QStringLiteral("assets/images/pic2.Png"),
+                     QStringLiteral("assets/images/pic3.jpg"), QStringLiteral("assets/music/music1.Mp3"),
+                     QStringLiteral("assets/music/music2.AAC"), QStringLiteral("assets/music/music3.m4A")}));
     const QByteArray yml = app.read(QStringLiteral("snapshot/apktool.yml"));
     for (const char *entry : {"- resources.arsc\n", "- \"Mp3\"\n", "- \"m4A\"\n", "- \"Png\"\n"})
         EXPECT_TRUE(yml.contains(entry)) << entry << "\n" << yml.constData();
@@ -107,19 +112,25 @@ void ExpectLauncherIconInSixDensitiesAndAdaptive(const QString &apk)
 {
     const QString badging = CliApp::Badging(apk);
     for (const char *density : {"120", "160", "240", "320", "480", "640"})
-        EXPECT_TRUE(badging.contains(QStringLiteral("application-icon-%1:'").arg(QLatin1String(density)))) << density;
+        EXPECT_TRUE(badging.contains(QStringLiteral("application-icon-%1:'").arg(QLatin1String(density))))
+            << density;
     EXPECT_TRUE(badging.contains(QStringLiteral("application-icon-65534:'res/mipmap-anydpi-v26/icon.xml'")))
         << badging.toStdString();
     // Before Android 8 the icon is the bitmap of the phone's density.
-    const QString resources = Output(QStringLiteral("aapt"), {QStringLiteral("dump"), QStringLiteral("--values"),
-                                                           QStringLiteral("resources"), apk});
+    const QString resources
+        = Output(QStringLiteral("aapt"),
+                 {QStringLiteral("dump"), QStringLiteral("--values"), QStringLiteral("resources"), apk});
     for (const char *density : {"ldpi", "mdpi", "hdpi", "xhdpi", "xxhdpi", "xxxhdpi"})
-        EXPECT_TRUE(resources.contains(QStringLiteral("\"res/drawable-%1-v4/icon.png\"").arg(QLatin1String(density))))
+        EXPECT_TRUE(
+            resources.contains(QStringLiteral("\"res/drawable-%1-v4/icon.png\"").arg(QLatin1String(density))))
             << density;
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("config \\(default\\):\\s+resource \\S+ \\S+:mipmap/icon: t=0x01"))
-                    .match(resources).hasMatch());
-    const QString xml = Output(QStringLiteral("aapt"), {QStringLiteral("dump"), QStringLiteral("xmltree"), apk,
-                                                     QStringLiteral("res/mipmap-anydpi-v26/icon.xml")});
+    EXPECT_TRUE(
+        QRegularExpression(QStringLiteral("config \\(default\\):\\s+resource \\S+ \\S+:mipmap/icon: t=0x01"))
+            .match(resources)
+            .hasMatch());
+    const QString xml = Output(QStringLiteral("aapt"),
+                               {QStringLiteral("dump"), QStringLiteral("xmltree"), apk,
+                                QStringLiteral("res/mipmap-anydpi-v26/icon.xml")});
     EXPECT_TRUE(xml.contains(QStringLiteral("E: adaptive-icon"))) << xml.toStdString();
     EXPECT_TRUE(xml.contains(QStringLiteral("E: foreground"))) << xml.toStdString();
 }
@@ -127,8 +138,10 @@ void ExpectLauncherIconInSixDensitiesAndAdaptive(const QString &apk)
 void ExpectNewIconsToBeTheAlbumIconResampled(const QString &apk)
 {
     const QImage icon = QImage(IconFile(), "png");
-    EXPECT_LE(Difference(Entry(apk, QStringLiteral("res/drawable-xxhdpi-v4/icon.png")), Bilinear(icon, 144)), 1);
-    EXPECT_LE(Difference(Entry(apk, QStringLiteral("res/drawable-xxxhdpi-v4/icon.png")), Bilinear(icon, 192)), 1);
+    EXPECT_LE(Difference(Entry(apk, QStringLiteral("res/drawable-xxhdpi-v4/icon.png")), Bilinear(icon, 144)),
+              1);
+    EXPECT_LE(Difference(Entry(apk, QStringLiteral("res/drawable-xxxhdpi-v4/icon.png")), Bilinear(icon, 192)),
+              1);
 
     const QImage layer = Entry(apk, QStringLiteral("res/drawable-xxxhdpi-v4/icon_foreground.png"));
     ASSERT_EQ(layer.size(), QSize(432, 432));
@@ -146,16 +159,17 @@ TEST(AlbumBuild, StoredAssetsAndTodaysLauncherIcons)
     QTemporaryDir inputs;
     const QString in = inputs.path() + QLatin1Char('/');
     QFile::copy(kData + QStringLiteral("build/songs/song1.mp3"), in + QStringLiteral("a.Mp3"));
-    Output(QStringLiteral("ffmpeg"), {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-f"),
-                                      QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=duration=2"),
-                                      QStringLiteral("-c:a"), QStringLiteral("aac"), in + QStringLiteral("b.AAC")});
+    Output(QStringLiteral("ffmpeg"),
+           {QStringLiteral("-loglevel"), QStringLiteral("error"), QStringLiteral("-f"),
+            QStringLiteral("lavfi"), QStringLiteral("-i"), QStringLiteral("sine=duration=2"),
+            QStringLiteral("-c:a"), QStringLiteral("aac"), in + QStringLiteral("b.AAC")});
     QFile::copy(kData + QStringLiteral("build/songs/song3.m4a"), in + QStringLiteral("c.m4A"));
     QFile::copy(kData + QStringLiteral("pictures/photo_1024x768.jpg"), in + QStringLiteral("x.JPG"));
     QFile::copy(kData + QStringLiteral("pictures/interlaced_13x11.png"), in + QStringLiteral("y.Png"));
-    const CliApp::Result result = app.Run({QStringLiteral("--album"), kAlbum, QStringLiteral("--icon"), IconFile(),
-                                           in + QStringLiteral("a.Mp3"), in + QStringLiteral("b.AAC"),
-                                           in + QStringLiteral("c.m4A"), in + QStringLiteral("x.JPG"),
-                                           in + QStringLiteral("y.Png")});
+    const CliApp::Result result
+        = app.Run({QStringLiteral("--album"), kAlbum, QStringLiteral("--icon"), IconFile(),
+                   in + QStringLiteral("a.Mp3"), in + QStringLiteral("b.AAC"), in + QStringLiteral("c.m4A"),
+                   in + QStringLiteral("x.JPG"), in + QStringLiteral("y.Png")});
     ASSERT_EQ(result.code, 0) << result.err.toStdString();
     const QString apk = app.file(QStringLiteral("output/") + kAlbum + QStringLiteral(".apk"));
     ASSERT_TRUE(CliApp::Verifies(apk));
