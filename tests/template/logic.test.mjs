@@ -1,6 +1,6 @@
 // The player page's pure logic, loaded from the staged template as the page
 // loads it: LRC parsing and timing, catalogue reading, display settings,
-// durations, the lyrics' share of the screen, the play order, the service's state.
+// durations, the lyrics' share of the screen, the service's state.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import path from 'node:path';
@@ -14,7 +14,6 @@ const Catalogue = player('catalogue.js');
 const Look = player('look.js');
 const Times = player('times.js');
 const Layout = player('layout.js');
-const Queue = player('queue.js');
 const ServiceEngine = player('service-engine.js');
 
 describe('LRC parsing', () => {
@@ -207,25 +206,6 @@ describe('lyrics size for the space', () => {
   for (const [stage, placement, row, lyrics, asked, cover] of covers) {
     test(`picture of a ${stage.width}×${stage.height} ${placement}${row ? ' row' : ''} stage`, () => {
       assert.equal(Layout.coverSize(stage, placement, row, lyrics, asked), cover);
-    });
-  }
-});
-
-describe('play order without the service', () => {
-  test('shuffle plays every song once, then a new round that does not repeat the last', () => {
-    const queue = Queue.makeQueue(5, () => 0.42);
-    queue.setShuffle(true, 2);
-    const seen = [2];
-    for (let k = 0; k < 4; k++) seen.push(queue.step(seen[seen.length - 1], 1, true));
-    assert.deepEqual([...seen].sort(), [0, 1, 2, 3, 4]);
-    assert.notEqual(queue.step(seen[4], 1, true), seen[4]);
-  });
-  const steps = [['all', 4, 1, 0], ['off', 4, 1, -1], ['off', 0, -1, -1], ['all', 0, -1, 4]];
-  for (const [mode, from, dir, to] of steps) {
-    test(`repeat ${mode}: after ${from} going ${dir} comes ${to}`, () => {
-      const queue = Queue.makeQueue(5);
-      queue.setMode(mode);
-      assert.equal(queue.step(from, dir, true), to);
     });
   }
 });
