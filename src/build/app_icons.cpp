@@ -1,5 +1,6 @@
 #include "build/app_icons.h"
 
+#include "build/icon_adaptive.h"
 #include "build/icon_resample.h"
 #include "build/icon_square_crop.h"
 
@@ -22,21 +23,24 @@ constexpr IconDensity IconDensities[] = {
 
 } // namespace
 
-void MakePngIcon(const QString &pictureFile, const QString &pngFile, int size)
+TPngImage PngIcon(const TPicture &picture, int size)
 {
-    const TPicture picture = LoadPicture(pictureFile);
     if (picture.IsPng()) {
         TPngImage copy = picture.Png();
         if (copy.Width() != size || copy.Height() != size)
             ResamplePng(copy, size, size);
-        copy.SaveToFile(pngFile);
-        return;
+        return copy;
     }
     QImage square;
     DrawSquareCrop(picture.ToBitmap(), square, size);
     TPngImage png;
     png.AssignBitmap(square);
-    png.SaveToFile(pngFile);
+    return png;
+}
+
+void MakePngIcon(const QString &pictureFile, const QString &pngFile, int size)
+{
+    PngIcon(LoadPicture(pictureFile), size).SaveToFile(pngFile);
 }
 
 bool MakeAppIcons(const QString &iconFile, const QString &workFolder)
@@ -46,5 +50,6 @@ bool MakeAppIcons(const QString &iconFile, const QString &workFolder)
         folder += QLatin1Char('/');
     for (const IconDensity &density : IconDensities)
         MakePngIcon(iconFile, folder + QLatin1String(density.file), density.size);
+    MakeTodaysLauncherIcons(iconFile, folder);
     return true;
 }

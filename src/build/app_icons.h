@@ -2,11 +2,15 @@
 
 #include <QString>
 
+class TPicture;
+class TPngImage;
+
 // Writes the album icon picture as the launcher icon of the working copy:
 // res/drawable-{xhdpi,hdpi,ldpi,mdpi}/icon.png of 96, 72, 36 and 48 pixels,
-// in that order. Returns true; errors (picture loader, resampling, a file that
-// cannot be created) are thrown as AppError and leave the icons written
-// before them in place.
+// in that order, then the forms of today's launchers (icon_adaptive.h).
+// Returns true; errors (picture loader, resampling, a file that cannot be
+// created) are thrown as AppError and leave the icons written before them in
+// place.
 bool MakeAppIcons(const QString &iconFile, const QString &workFolder);
 
 // Writes the picture as a size × size PNG. A PNG source is resampled whole to
@@ -14,3 +18,6 @@ bool MakeAppIcons(const QString &iconFile, const QString &workFolder);
 // colour type; any other source is cropped to its centred square and saved
 // as 8-bit RGB, with white behind transparent parts.
 void MakePngIcon(const QString &pictureFile, const QString &pngFile, int size);
+
+// The icon MakePngIcon writes, from a loaded picture.
+TPngImage PngIcon(const TPicture &picture, int size);

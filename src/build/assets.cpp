@@ -1,6 +1,7 @@
 #include "build/assets.h"
 
 #include "build/file_errors.h"
+#include "build/stored_extensions.h"
 #include "build/work_folder.h"
 
 #include "album/album_list.h"
@@ -101,6 +102,7 @@ bool StageAssets(const QString &album, const IAlbumList &list)
     const QString catalogue = folder + QStringLiteral("/res/raw/songs.json");
 
     QList<SongEntry> songs;
+    QStringList staged; // extensions of the songs and pictures, without the dot
     int number = 0;
     for (AlbumRow *row = list.First(); row; row = list.Next(row)) {
         ++number;
@@ -111,6 +113,7 @@ bool StageAssets(const QString &album, const IAlbumList &list)
         const QString picture = PictureFor(song, number);
         const QString pictureName = QStringLiteral("pic%1").arg(number) + FileExtension(picture);
         StageFile(picture, imageFolder + pictureName);
+        staged << FileExtension(song.SourceFile).mid(1) << FileExtension(picture).mid(1);
 
         const QString lyricsName = QStringLiteral("lrc%1.lrc").arg(number);
         if (!song.LyricsText.isEmpty())
@@ -121,5 +124,6 @@ bool StageAssets(const QString &album, const IAlbumList &list)
                       song.Singer, song.Album, song.Duration});
     }
     WriteWholeFile(catalogue, SongsJson(songs, PtInfo ? *PtInfo : TPtInfo()));
+    StoreExtensionsUncompressed(folder, staged);
     return true;
 }

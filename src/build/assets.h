@@ -24,7 +24,9 @@ struct SongEntry
 // picture's extension (the attached picture, else pic/pic<N mod 10>.jpg),
 // assets/lrcs/lrcN.lrc when the song has lyrics, and res/raw/songs.json.
 // Songs and pictures that cannot be staged are skipped silently; a lyrics
-// file or songs.json that cannot be written throws AppError. True otherwise.
+// file or songs.json that cannot be written throws AppError. The extensions
+// of the songs and pictures go into apktool.yml's doNotCompress list, so that
+// they are stored whatever their letter case. True otherwise.
 bool StageAssets(const QString &album, const IAlbumList &list);
 
 // The bytes of songs.json: UTF-8 with byte-order mark, CR LF line ends, one

@@ -1,5 +1,6 @@
 // The player page's pure logic, loaded from the staged template as the page
-// loads it: LRC parsing and timing, catalogue reading, display settings.
+// loads it: LRC parsing and timing, catalogue reading, display settings,
+// durations, the lyrics' share of the screen, the service's state.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
 import path from 'node:path';
@@ -11,6 +12,9 @@ const player = (name) => require(path.join(appDir(), 'tpl', 'assets', 'player', 
 const Lrc = player('lrc.js');
 const Catalogue = player('catalogue.js');
 const Look = player('look.js');
+const Times = player('times.js');
+const Layout = player('layout.js');
+const ServiceEngine = player('service-engine.js');
 
 describe('LRC parsing', () => {
   const cases = [
@@ -166,4 +170,57 @@ describe('display settings', () => {
     assert.equal(Look.lookOf({ backgroundColor: '#ff101010' }).listTextColor, '#f5f5f7');
     assert.equal(Look.lookOf({ displayStyle: 'bing' }).wallpaper, true);
   });
+});
+
+describe('durations', () => {
+  const texts = [
+    ['40秒', 40], ['1分', 60], ['3分25秒', 205], ['1小时', 3600], ['1小时1秒', 3601], ['1小时2分5秒', 3725],
+    [' 59秒 ', 59], ['03:25', 205], ['1:02:03', 3723], ['', 0], ['秒', 0], ['3分25', 0], ['abc', 0], ['1:2:3:4', 0],
+  ];
+  for (const [text, seconds] of texts) {
+    test(`${JSON.stringify(text)} is ${seconds} s`, () => assert.equal(Times.parseDurationText(text), seconds));
+  }
+  for (const [seconds, shown] of [[0, '0:00'], [59.9, '0:59'], [205, '3:25'], [3725, '1:02:05'], [NaN, '0:00'], [-3, '0:00']]) {
+    test(`${seconds} s shown as ${shown}`, () => assert.equal(Times.formatTime(seconds), shown));
+  }
+});
+
+describe('lyrics size for the space', () => {
+  // [asked, box height, box width] -> px: the box holds four line heights, a line eight characters.
+  const fits = [[30, 174, 300, 30], [30, 110, 296, 18], [60, 600, 240, 30], [14, 600, 600, 14], [30, 40, 300, 8]];
+  for (const [asked, height, width, size] of fits) {
+    test(`${asked} px in ${width}×${height}`, () => {
+      const fit = Layout.fitLyrics(asked, height, width);
+      assert.equal(fit.size, size);
+      assert.ok(fit.pad * 2 + size * Layout.LINE_HEIGHT <= height + 1, 'a line can stand in the middle');
+    });
+  }
+  // Column: the picture leaves the lyrics four lines, keeping 40 % of the height.
+  const covers = [
+    [{ width: 336, height: 358 }, 'below', false, true, 30, 170],
+    [{ width: 296, height: 206 }, 'below', false, true, 30, 82],
+    [{ width: 336, height: 358 }, 'below', false, false, 30, 336],
+    [{ width: 336, height: 358 }, 'over', false, true, 60, 336],
+    [{ width: 456, height: 140 }, 'above', true, true, 30, 140],
+  ];
+  for (const [stage, placement, row, lyrics, asked, cover] of covers) {
+    test(`picture of a ${stage.width}×${stage.height} ${placement}${row ? ' row' : ''} stage`, () => {
+      assert.equal(Layout.coverSize(stage, placement, row, lyrics, asked), cover);
+    });
+  }
+});
+
+describe('the service\'s state', () => {
+  const states = [
+    ['a full report', '{"index":2,"playing":true,"position":61000,"duration":200000,"repeat":"one","shuffle":true,"event":"song"}',
+      { event: 'song', index: 2, playing: true, position: 61, duration: 200, repeat: 'one', shuffle: true, failed: -1 }],
+    ['a failure', { index: 1, playing: false, event: 'failed', failed: 1 },
+      { event: 'failed', index: 1, playing: false, position: 0, duration: 0, repeat: 'all', shuffle: false, failed: 1 }],
+    ['not JSON', '{index: 2', { event: '', index: -1, playing: false, position: 0, duration: 0, repeat: 'all', shuffle: false, failed: -1 }],
+    ['wrong types', '{"index":"2","playing":"yes","position":-5,"repeat":"sometimes","shuffle":1}',
+      { event: '', index: -1, playing: false, position: 0, duration: 0, repeat: 'all', shuffle: false, failed: -1 }],
+  ];
+  for (const [name, value, expected] of states) {
+    test(name, () => assert.deepEqual(ServiceEngine.readState(value), expected));
+  }
 });

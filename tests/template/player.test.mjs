@@ -9,6 +9,7 @@ import {
 } from './support/album.mjs';
 import { launchChromium } from './support/browser.mjs';
 import { serveFolder } from './support/server.mjs';
+import { openWithService, serviceSetup } from './support/service.mjs';
 
 const LRC = `[ti:Test]
 [ar:Someone]
@@ -316,68 +317,109 @@ describe('player page', () => {
   });
 });
 
-// Inside the app the page talks to the native bridge; here a recording
-// stand-in for window.NativePlayer checks the page's side of that contract.
-describe('player page with the native bridge', () => {
-  async function openWithBridge(songs, { playResult = true } = {}) {
-    const work = workingFolder(parent, `bridge${++albumCount}`);
-    stageSongs(work, songs);
-    const catalogue = fs.readFileSync(path.join(work, 'res', 'raw', 'songs.json'), 'utf8');
-    const assets = {};
-    for (const name of fs.readdirSync(path.join(work, 'assets', 'lrcs'))) {
-      assets[`lrcs/${name}`] = fs.readFileSync(path.join(work, 'assets', 'lrcs', name), 'utf8');
+// Inside the app the playback service owns the music and the page only shows
+// its state (the bridge contract in template/README.md). fake-service.js
+// stands in for the service and records what the page asks of it.
+describe('player page with the playback service', () => {
+  async function openService(songs, { extra = {}, edit } = {}) {
+    const work = workingFolder(parent, `service${++albumCount}`);
+    const entries = stageSongs(work, songs);
+    if (edit) {
+      edit(entries);
+      writeCatalogue(work, entries);
     }
     const server = await serve(work);
-    const page = await browser.newPage();
-    await page.addInitScript(({ catalogue, assets, playResult }) => {
-      const calls = [];
-      window.bridgeCalls = calls;
-      window.NativePlayer = {
-        title: () => { calls.push(['title']); return '桥上的专辑'; },
-        catalogue: () => { calls.push(['catalogue']); return catalogue; },
-        readAsset: (p) => { calls.push(['readAsset', p]); return assets[p] || ''; },
-        play: (p) => { calls.push(['play', p]); return playResult; },
-        pause: () => calls.push(['pause']),
-        resume: () => calls.push(['resume']),
-        seek: (ms) => calls.push(['seek', ms]),
-        position: () => 0,
-        duration: () => 42000,
-      };
-    }, { catalogue, assets, playResult });
-    await page.goto(`${server.url}/assets/player/index.html`);
-    await page.waitForSelector('body[data-state="ready"]');
-    const calls = () => page.evaluate(() => window.bridgeCalls.filter((c) => !['position', 'duration'].includes(c[0])));
-    return { page, calls, close: async () => { assert.deepEqual(page.problems, []); await page.close(); await server.close(); } };
+    const page = await openWithService(browser, `${server.url}/assets/player/index.html`, serviceSetup(work, songs.length, extra));
+    return { page, close: async () => { assert.deepEqual(page.problems, []); await page.close(); await server.close(); } };
   }
+  // What the page asked of the service after the first `from` calls, reads left out.
+  const asked = async (page, from) => (await page.serviceCalls()).slice(from).filter((c) => c[0] !== 'readAsset');
 
-  test('reads, plays, seeks and follows completion through the bridge', async () => {
-    const { page, calls, close } = await openWithBridge([song('A', 2, { lyrics: LRC }), song('B', 2)]);
-    assert.equal(await page.textContent('#album-title'), '桥上的专辑');
-    assert.deepEqual(await texts(page, '.row-title'), ['A', 'B']);
-    await page.click('#btn-play');
-    await waitForSong(page, 0);
-    await page.waitForFunction(() => document.querySelector('#time-total').textContent === '0:42');
-    await seekTo(page, 12.5);
-    await page.click('#btn-play');
-    await page.click('#btn-play');
-    await page.evaluate(() => window.nativeEnded());
-    await waitForSong(page, 1);
-    assert.deepEqual(await calls(), [
-      ['title'], ['catalogue'], ['readAsset', 'lrcs/lrc1.lrc'],
-      ['play', 'music/music1.mp3'], ['seek', 12500], ['pause'], ['resume'],
-      ['readAsset', 'lrcs/lrc2.lrc'], ['play', 'music/music2.mp3'],
-    ]);
-    await page.evaluate(() => window.nativeFailed());
-    await page.waitForSelector('.song-row[data-index="1"].failed');
+  test('shows the state the service kept, paused, and starts nothing', async () => {
+    const { page, close } = await openService([song('A', 2), song('B', 2, { lyrics: LRC }), song('C', 2)], {
+      extra: { state: { index: 1, playing: false, position: 12500, duration: 40000, repeat: 'one', shuffle: true } },
+    });
+    await page.waitForSelector('.line.current');
+    assert.equal(await page.textContent('#song-title'), 'B');
+    assert.equal(await page.getAttribute('.song-row[data-index="1"]', 'aria-current'), 'true');
+    assert.equal(await page.getAttribute('body', 'data-playing'), 'false');
+    assert.equal(await page.textContent('#time-now'), '0:12');
+    assert.equal(await page.textContent('#time-total'), '0:40');
+    assert.deepEqual(await texts(page, '.line.current'), ['chorus']);
+    assert.equal(await page.getAttribute('#btn-mode', 'data-mode'), 'one');
+    assert.equal(await page.getAttribute('#btn-shuffle', 'aria-pressed'), 'true');
+    await page.waitForTimeout(500);
+    assert.deepEqual(await page.serviceCalls(), [['title'], ['catalogue'], ['state'], ['readAsset', 'lrcs/lrc2.lrc']]);
     await close();
   });
 
-  test('a song the bridge cannot open plays in the page instead', async () => {
-    const { page, calls, close } = await openWithBridge([song('A', 2), song('B', 2)], { playResult: false });
+  test('every control asks the service, and the page shows what it reports', async () => {
+    const { page, close } = await openService([song('A', 2, { lyrics: LRC }), song('B', 2), song('C', 2)]);
+    assert.equal(await page.textContent('#song-title'), 'A', 'nothing chosen yet: the first song, paused');
+    const before = (await page.serviceCalls()).length;
+    await page.click('.song-row[data-index="2"]');
+    await waitForSong(page, 2);
+    await page.click('#btn-play');
+    await page.waitForSelector('body[data-playing="false"]');
+    await page.click('#btn-play');
+    await waitForSong(page, 2);
+    await page.click('#btn-next');
+    await waitForSong(page, 0);
+    await seekTo(page, 12.5);
+    await page.click('#btn-prev');
+    await page.click('#btn-mode');
+    await page.click('#btn-shuffle');
+    await page.click('.line >> nth=3');
+    await page.waitForFunction(() => document.querySelector('.line.current').textContent === 'last but one');
+    assert.deepEqual(await asked(page, before), [
+      ['select', 2], ['pause'], ['resume'], ['next'], ['seek', 12500], ['previous'],
+      ['setRepeat', 'one'], ['setShuffle', true], ['seek', 19750],
+    ]);
+    await close();
+  });
+
+  test('follows the service from song to song and never starts one itself', async () => {
+    // The page cannot read the second record; the service cannot play the
+    // second and the third song: it reports them and goes on to the fourth.
+    const { page, close } = await openService([song('A', 2), song('B', 2), song('C', 2), song('D', 2)], {
+      extra: { unplayable: [1, 2] },
+      edit: (entries) => { entries[1].sourcePath = ''; },
+    });
+    assert.deepEqual(await texts(page, '.row-title'), ['A', 'C', 'D']);
+    const before = (await page.serviceCalls()).length;
+    await page.click('.song-row[data-index="0"]');
+    await waitForSong(page, 0);
+    await page.evaluate(() => window.fakeService.advance(30000));
+    await waitForSong(page, 2);
+    await page.waitForSelector('.song-row[data-index="1"].failed');
+    assert.match(await page.textContent('#notice'), /无法播放《C》/);
+    await page.click('#btn-mode');
+    await page.click('#btn-mode');
+    await page.evaluate(() => window.fakeService.advance(30000));
+    await page.waitForSelector('body[data-playing="false"]');
+    assert.equal(await current(page), 2);
+    await page.waitForTimeout(500);
+    assert.deepEqual(await asked(page, before), [['select', 0], ['setRepeat', 'one'], ['setRepeat', 'off']]);
+    await close();
+  });
+
+  test('a bridge that only reads the album leaves the playing to the page', async () => {
+    const work = workingFolder(parent, `reader${++albumCount}`);
+    stageSongs(work, [song('A', 2), song('B', 2)]);
+    const { title, catalogue, assets } = serviceSetup(work, 2);
+    const server = await serve(work);
+    const page = await browser.newPage();
+    await page.addInitScript((s) => {
+      window.NativePlayer = { title: () => s.title, catalogue: () => s.catalogue, readAsset: (p) => s.assets[p] || '' };
+    }, { title, catalogue, assets });
+    await page.goto(`${server.url}/assets/player/index.html`);
+    await page.waitForSelector('body[data-state="ready"]');
+    assert.equal(await page.textContent('#album-title'), '桥上的专辑');
     await page.click('#btn-play');
     await waitForSong(page, 0);
     await waitForSong(page, 1); // the page's own audio reached the end and went on
-    assert.deepEqual((await calls()).filter((c) => c[0] === 'play'), [['play', 'music/music1.mp3'], ['play', 'music/music2.mp3']]);
-    await close();
+    assert.deepEqual(page.problems, []);
+    await page.close();
+    await server.close();
   });
 });

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Draws the template's placeholder launcher icon (a white note on a round
-# violet-to-teal disc) and writes it in the four densities the build replaces.
+# violet-to-teal disc) and writes it in the six densities the build replaces,
+# with the foreground layer of the adaptive icon (the disc in the middle 72 dp
+# of 108 dp, transparent around it) in five.
 # Usage: make_template_icons.sh [template folder]
 set -euo pipefail
 tpl=${1:-$(cd "$(dirname "$0")/../../template" && pwd)}
@@ -20,7 +22,13 @@ $convert "$work/disc.png" -fill white -stroke none \
   -draw 'polygon 168,110 302,84 302,124 168,150' \
   "$work/master.png"
 
-for d in xhdpi:96 hdpi:72 mdpi:48 ldpi:36; do
+for d in xhdpi:96 hdpi:72 mdpi:48 ldpi:36 xxhdpi:144 xxxhdpi:192; do
+  mkdir -p "$tpl/res/drawable-${d%%:*}"
   $convert "$work/master.png" -filter Lanczos -resize "${d#*:}x${d#*:}" -strip \
     "PNG32:$tpl/res/drawable-${d%%:*}/icon.png"
+done
+for d in mdpi:72:108 hdpi:108:162 xhdpi:144:216 xxhdpi:216:324 xxxhdpi:288:432; do
+  IFS=: read -r density shown layer <<<"$d"
+  $convert "$work/master.png" -filter Lanczos -resize "${shown}x${shown}" -background none \
+    -gravity center -extent "${layer}x${layer}" -strip "PNG32:$tpl/res/drawable-$density/icon_foreground.png"
 done

@@ -1,10 +1,8 @@
-/* Audio output. Inside the app, the native bridge (window.NativePlayer) plays
- * the stored asset with Android's MediaPlayer; where there is no bridge (a
- * desktop browser), or the bridge cannot open a song, an <audio> element plays
- * it from its relative URL. Both are driven through the same calls:
- * start(path) -> Promise of 'playing', 'blocked' (the browser wants a tap
- * first) or 'failed'; pause(), resume(), seek(seconds),
- * position(), duration(), and the callbacks onEnded / onFailed. */
+/* The page's own audio output, an <audio> element playing a song from its
+ * relative URL; used where no playback service owns the music (a desktop
+ * browser, the tests). start(path) -> Promise of 'playing', 'blocked' (the
+ * browser wants a tap first) or 'failed'; pause(), resume(), stop(),
+ * seek(seconds), position(), duration(), and the callbacks onEnded / onFailed. */
 (function (root) {
   'use strict';
 
@@ -66,65 +64,7 @@
     return out;
   }
 
-  function makeNativeAudio(bridge) {
-    const out = {
-      kind: 'native',
-      onEnded: null,
-      onFailed: null,
-      start(path) {
-        let ok = false;
-        try {
-          ok = bridge.play(path) === true;
-        } catch (e) {
-          ok = false;
-        }
-        return Promise.resolve(ok ? 'playing' : 'failed');
-      },
-      pause() { try { bridge.pause(); } catch (e) { /* released */ } },
-      resume() { try { bridge.resume(); } catch (e) { /* released */ } },
-      seek(seconds) { try { bridge.seek(Math.max(0, Math.round(seconds * 1000))); } catch (e) { /* released */ } },
-      position() { try { return (Number(bridge.position()) || 0) / 1000; } catch (e) { return 0; } },
-      duration() { try { return (Number(bridge.duration()) || 0) / 1000; } catch (e) { return 0; } },
-    };
-    root.nativeEnded = () => out.onEnded && out.onEnded();
-    root.nativeFailed = () => out.onFailed && out.onFailed();
-    return out;
-  }
-
-  // One output for the page: native first, the <audio> element for a song
-  // the bridge cannot open (and for everything without a bridge).
-  function makeOutput(bridge, baseUrl) {
-    const html = makeHtmlAudio(baseUrl);
-    const native = bridge ? makeNativeAudio(bridge) : null;
-    let active = native || html;
-    const out = {
-      onEnded: null,
-      onFailed: null,
-      get kind() { return active.kind; },
-      async start(path) {
-        html.stop(); // the native player is reset by its own start
-        if (native) {
-          active = native;
-          if ((await native.start(path)) === 'playing') return 'playing';
-        }
-        active = html;
-        return html.start(path);
-      },
-      pause() { active.pause(); },
-      resume() { active.resume(); },
-      seek(seconds) { active.seek(seconds); },
-      position() { return active.position(); },
-      duration() { return active.duration(); },
-    };
-    for (const engine of [html, native]) {
-      if (!engine) continue;
-      engine.onEnded = () => { if (engine === active && out.onEnded) out.onEnded(); };
-      engine.onFailed = () => { if (engine === active && out.onFailed) out.onFailed(); };
-    }
-    return out;
-  }
-
-  const api = { makeOutput };
+  const api = { makeHtmlAudio };
   if (typeof module !== 'undefined' && module.exports) module.exports = api;
   else root.AudioOut = api;
 })(this);

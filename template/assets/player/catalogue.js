@@ -36,12 +36,15 @@
     return path.slice(path.lastIndexOf('/') + 1);
   }
 
-  function normalise(record, index) {
+  // `entry` is the record's place in songs.json, which the playback service
+  // counts by; `index` its place among the songs the page shows.
+  function normalise(record, index, entry) {
     const text = (key) => (record[key] === undefined || record[key] === null ? '' : String(record[key]));
     const src = text('sourcePath').trim();
     const title = text('songName').trim();
     return {
       index,
+      entry,
       title: title || fileName(src) || '第' + (index + 1) + '首',
       singer: text('singer').trim(),
       album: text('album').trim(),
@@ -79,15 +82,15 @@
 
     const songs = [];
     let skipped = 0;
-    for (const record of records) {
+    records.forEach((record, entry) => {
       if (!record || typeof record !== 'object' || Array.isArray(record)) {
         skipped++;
-        continue;
+        return;
       }
-      const song = normalise(record, songs.length);
+      const song = normalise(record, songs.length, entry);
       if (song.src === '') skipped++;
       else songs.push(song);
-    }
+    });
     if (songs.length === 0) return { songs, skipped, problem: skipped > 0 ? 'unreadable' : 'empty' };
     return { songs, skipped, problem: null };
   }

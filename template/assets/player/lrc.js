@@ -56,7 +56,7 @@
       if (times.length > 0) {
         for (const t of times) timed.push({ time: t, text: lineText });
       } else if (tagCount === 0 || lineText !== '') {
-        plain.push(tagCount === 0 ? raw.trimEnd() : raw.trim());
+        plain.push(tagCount === 0 ? raw.replace(/\s+$/, '') : raw.trim());
       }
     }
 
