@@ -7,8 +7,11 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -74,10 +77,14 @@ INSTANTIATE_TEST_SUITE_P(
                   LoopbackServer::Ok("1\nhttp://new.example/\n\nnotes\n"), {1},
                   "1\r\nhttp://new.example/\r\n\r\nnotes\r\n"},
         CheckCase{"status_only", LoopbackServer::Ok("1"), {1}, "1\r\n"},
-        CheckCase{"chinese_in_ansi",
+        CheckCase{"chinese_in_native_utf8",
                   LoopbackServer::Ok("1\r\nhttp://\xE4\xBE\x8B.cn/\xE6\x96\xB0\r\n",
                                      "text/plain; charset=utf-8"),
-                  {1}, "1\r\nhttp://\xC0\xFD.cn/\xD0\xC2\r\n", "zh_CN.UTF-8"},
+                  {1}, "1\r\nhttp://\xE4\xBE\x8B.cn/\xE6\x96\xB0\r\n", "zh_CN.UTF-8"},
+        CheckCase{"chinese_in_gbk_locale",
+                  LoopbackServer::Ok("1\r\nhttp://\xE4\xBE\x8B.cn/\xE6\x96\xB0\r\n",
+                                     "text/plain; charset=utf-8"),
+                  {1}, "1\r\nhttp://\xC0\xFD.cn/\xD0\xC2\r\n", "zh_CN.GBK"},
         CheckCase{"no_new_address", LoopbackServer::Ok("2\r\nhttp://ignored.example/"), {2},
                   kEarlierInfo},
         CheckCase{"leading_space", LoopbackServer::Ok(" 1\r\nhttp://x.example/"), {},
@@ -183,10 +190,18 @@ INSTANTIATE_TEST_SUITE_P(
         AddressCase{"leading_space", "1\r\n http://a.example/\r\n", QString()},
         AddressCase{"ansi_gbk", "1\r\nhttp://\xC0\xFD.cn/\r\n", QStringLiteral("http://例.cn/"),
                     "zh_CN.UTF-8"},
+        AddressCase{"native_utf8", "1\r\nhttp://\xE4\xBE\x8B.cn/\r\n", QStringLiteral("http://例.cn/"),
+                    "zh_CN.UTF-8"},
         AddressCase{"utf8_mark", "\xEF\xBB\xBF" "1\r\nhttp://\xE4\xBE\x8B.cn/\r\n",
                     QStringLiteral("http://例.cn/")},
         AddressCase{"utf16_mark", Utf16LeWithMark(QStringLiteral("1\r\nhttp://例.cn/\r\n")),
                     QStringLiteral("http://例.cn/")}),
     [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(SavedAddress, PipeInPlaceOfTheFileIsNotOpened)
+{
+    ASSERT_EQ(::mkfifo(QFile::encodeName(UpdateInfoPath()).constData(), 0600), 0);
+    EXPECT_EQ(SavedUpdateAddress(), QString()); // would block on opening the pipe
+}
 
 } // namespace
