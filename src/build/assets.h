@@ -23,8 +23,9 @@ struct SongEntry
 // assets/music/musicN + the song's extension, assets/images/picN + the
 // picture's extension (the attached picture, else pic/pic<N mod 10>.jpg),
 // assets/lrcs/lrcN.lrc when the song has lyrics, and res/raw/songs.json.
-// Songs and pictures that cannot be staged are skipped silently; a lyrics
-// file or songs.json that cannot be written throws AppError. True otherwise.
+// A song or picture that cannot be staged (gone, no space, no rights) throws
+// BuildStepFailure naming it and why; a lyrics file or songs.json that cannot
+// be written throws AppError. True otherwise.
 bool StageAssets(const QString &album, const IAlbumList &list);
 
 // The bytes of songs.json: UTF-8 with byte-order mark, CR LF line ends, one
