@@ -14,8 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 namespace {
 TPtInfo Settings()
 {
@@ -161,40 +159,18 @@ TEST_F(StageAssetsTest, DefaultPicturesCycleByPosition)
     EXPECT_EQ(app.read(QStringLiteral("data/A/assets/images/pic11.jpg")), "default 1");
 }
 
-// A file that cannot be staged ends the step naming it, instead of a
-// catalogue that names a file the package lacks.
-TEST_F(StageAssetsTest, FileThatCannotBeStagedEndsTheStepNamingIt)
+// No catalogue that names a file the package lacks.
+TEST_F(StageAssetsTest, MissingSongEndsTheStepNamingIt)
 {
-    app.write(QStringLiteral("in/a.mp3"), "the song");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(app.file(QStringLiteral("in/pipe.mp3"))).constData(), 0600), 0);
-    struct Case
-    {
-        QString song;
-        QString picture;
-        const char *removed; // a file of the installation taken away first
-        QString named;
-        const char *reason;
-    };
-    const Case cases[] = {
-        {app.file(QStringLiteral("in/missing.mp3")), {}, nullptr, app.file(QStringLiteral("in/missing.mp3")), "文件不存在"},
-        {app.file(QStringLiteral("in/pipe.mp3")), {}, nullptr, app.file(QStringLiteral("in/pipe.mp3")), "不是普通文件"},
-        {app.file(QStringLiteral("in/a.mp3")), {}, "pic/pic1.jpg", app.file(QStringLiteral("pic/pic1.jpg")), "文件不存在"},
-        {app.file(QStringLiteral("in/a.mp3")), {}, "data/A/assets/music", app.file(QStringLiteral("in/a.mp3")),
-         "目标文件夹不存在"},
-    };
-    for (const Case &c : cases) {
-        list.DeleteAll();
-        AddSong(c.song, c.picture);
-        if (c.removed)
-            app.remove(QLatin1String(c.removed));
-        try {
-            StageAssets(QStringLiteral("A"), list);
-            ADD_FAILURE() << "staged " << c.named.toStdString();
-        } catch (const BuildStepFailure &failure) {
-            EXPECT_EQ(failure.message(), QStringLiteral("无法把“%1”复制到工作文件夹：%2").arg(c.named, QString::fromUtf8(c.reason)));
-        }
-        EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("data/A/res/raw/songs.json"))));
+    AddSong(app.file(QStringLiteral("in/missing.mp3")));
+    try {
+        StageAssets(QStringLiteral("A"), list);
+        ADD_FAILURE() << "staged";
+    } catch (const BuildStepFailure &failure) {
+        EXPECT_EQ(failure.message(),
+                  QStringLiteral("无法把“%1”复制到工作文件夹：文件不存在").arg(app.file(QStringLiteral("in/missing.mp3"))));
     }
+    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("data/A/res/raw/songs.json"))));
 }
 
 TEST_F(StageAssetsTest, StagedSongsReplaceOldFilesAndLeaveSourcesAlone)

@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 namespace {
 
 TEST(CodePage, ChineseCodePagesRoundTrip)
@@ -39,29 +37,6 @@ TEST(CodePage, UnknownCodePageFallsBackToWestern)
     EXPECT_TRUE(ConverterName(12345).isEmpty());
     EXPECT_EQ(BytesToText("\xE9", 12345), QStringLiteral("é"));
 }
-
-struct ExactCase
-{
-    const char *text;
-    int codePage;
-    std::optional<QByteArray> bytes;
-};
-
-class ExactEncoding : public ::testing::TestWithParam<ExactCase> {};
-
-TEST_P(ExactEncoding, GivesBytesOnlyWithoutLoss)
-{
-    EXPECT_EQ(TextToBytesExactly(QString::fromUtf8(GetParam().text), GetParam().codePage), GetParam().bytes);
-}
-
-INSTANTIATE_TEST_SUITE_P(Texts, ExactEncoding, ::testing::Values(
-    ExactCase{"你好", 936, QByteArray("\xC4\xE3\xBA\xC3")},
-    ExactCase{"你\xF0\x9F\x98\x80", 936, std::nullopt},
-    ExactCase{"\xF0\x9F\x98\x80", 54936, QByteArray("\x94\x39\xFC\x36")},
-    ExactCase{"a你", 1252, std::nullopt},
-    ExactCase{"\xC3\xA9", 1252, QByteArray("\xE9")},
-    ExactCase{"?", 1252, QByteArray("?")},
-    ExactCase{"", 936, QByteArray()}));
 
 TEST(AnsiToWide, DecodesUpToTheFirstZeroByte)
 {

@@ -4,11 +4,7 @@
 #include "platform/user_store.h"
 #include "support/test_folders.h"
 
-#include <QDate>
-#include <QFile>
 #include <QRegularExpression>
-
-#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -56,17 +52,6 @@ TEST_F(SettingsStore, MissingFileGivesDefaults)
     EXPECT_EQ(m_info.LrcPosition, QStringLiteral("2"));
     EXPECT_EQ(m_info.BackgroundColor, QStringLiteral("#ffffcc"));
     EXPECT_EQ(m_info.TextSize, 30);
-}
-
-TEST_F(SettingsStore, PipeInPlaceOfTheFileGivesDefaultsAndIsLogged)
-{
-    ASSERT_EQ(::mkfifo(QFile::encodeName(m_app.file(QStringLiteral("ini/Pelorin.ini"))).constData(), 0600), 0);
-    LoadSettings(QString()); // would block on opening the pipe
-    EXPECT_EQ(m_info.TextColor, QStringLiteral("#ffffffff"));
-    EXPECT_EQ(m_info.TextSize, 30);
-    EXPECT_TRUE(m_app.read(QStringLiteral("log/Pelorin") + QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))
-                           + QStringLiteral(".log"))
-                    .endsWith("\tCannot open file \"" + QFile::encodeName(IniFilePath()) + "\". Not a regular file\r\n"));
 }
 
 TEST_F(SettingsStore, ReadsKeysWithoutRegardToCaseAndStripsQuotes)
