@@ -76,7 +76,8 @@ QStringList SignerLeftovers(const QString &signedApk)
     const QString prefix = QLatin1Char('.') + apk.fileName();
     QStringList files;
     // Compared by hand: the album name may hold wildcard characters.
-    for (const QFileInfo &file : QDir(apk.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+    for (const QFileInfo &file :
+         QDir(apk.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
         const QString name = file.fileName();
         if (name.startsWith(prefix)
             && (name.endsWith(QStringLiteral(".aligned")) || name.endsWith(QStringLiteral(".part"))))
