@@ -81,6 +81,34 @@ QString PackageName(const QString &album)
     return QStringLiteral("com.quorvane.") + PackageStem(album);
 }
 
+QString PackageNameRuleBroken(const QString &packageName)
+{
+    if (packageName.size() > kMaxPackageNameLength)
+        return QStringLiteral("包名最长 %1 个字符").arg(kMaxPackageNameLength);
+    auto letter = [](QChar c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); };
+    for (const QStringView segment : QStringView(packageName).split(QLatin1Char('.'))) {
+        bool valid = !segment.isEmpty() && letter(segment.front());
+        for (const QChar c : segment)
+            valid = valid && (letter(c) || (c >= u'0' && c <= u'9') || c == u'_');
+        if (!valid)
+            return QStringLiteral("包名的每一段都须以英文字母开头，只含英文字母、数字和下划线");
+    }
+    return {};
+}
+
+QString PackageNameProblem(const QString &album)
+{
+    const QString packageName = PackageName(album);
+    const QString rule = PackageNameRuleBroken(packageName);
+    if (rule.isEmpty())
+        return {};
+    const QString appId = PtInfo ? PtInfo->AppId : QString();
+    const bool fromAppId = !appId.isEmpty();
+    return QStringLiteral("设置 %1 的值“%2”不能用作安卓应用的包名（%3）：%4")
+        .arg(fromAppId ? QStringLiteral("AppID") : QStringLiteral("RandomID"),
+             fromAppId ? appId : RandomId, packageName, rule);
+}
+
 QString EscapeXmlText(const QString &text)
 {
     QString out;
@@ -101,6 +129,9 @@ QString EscapeXmlText(const QString &text)
                 out += QStringLiteral("\\u0020");
             else
                 out += c;
+            break;
+        case u'%':
+            out += QStringLiteral("\\u0025");
             break;
         case u'@':
         case u'?':

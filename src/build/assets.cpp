@@ -1,17 +1,18 @@
 #include "build/assets.h"
 
 #include "build/file_errors.h"
+#include "build/step_failure.h"
 #include "build/stored_extensions.h"
 #include "build/work_folder.h"
 
 #include "album/album_list.h"
 #include "media/file_kinds.h"
 #include "platform/app_folder.h"
+#include "platform/regular_file.h"
 #include "platform/stage_file.h"
 #include "settings/log.h"
 #include "settings/pt_info.h"
 
-#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -33,9 +34,18 @@ QString Member(const char *key, const QString &value, bool last = false)
 
 QString PictureFor(const TOrbData &song, int number)
 {
-    if (!song.PictureFile.isEmpty() && QFileInfo(song.PictureFile).isFile())
+    if (!song.PictureFile.isEmpty() && IsRegularFile(song.PictureFile))
         return song.PictureFile;
     return ApplicationFolder() + QStringLiteral("pic/pic%1.jpg").arg(number % 10);
+}
+// A song or picture that cannot be staged ends the build: the catalogue
+// would name a file the package does not hold.
+void Stage(const QString &source, const QString &destination)
+{
+    QString reason;
+    if (StageFile(source, destination, &reason) == StageMethod::Failed)
+        throw BuildStepFailure(
+            QStringLiteral("无法把“%1”复制到工作文件夹：%2").arg(source, reason));
 }
 } // namespace
 
@@ -108,11 +118,11 @@ bool StageAssets(const QString &album, const IAlbumList &list)
         ++number;
         const TOrbData &song = list.Record(row);
         const QString musicName = QStringLiteral("music%1").arg(number) + FileExtension(song.SourceFile);
-        StageFile(song.SourceFile, musicFolder + musicName);
+        Stage(song.SourceFile, musicFolder + musicName);
 
         const QString picture = PictureFor(song, number);
         const QString pictureName = QStringLiteral("pic%1").arg(number) + FileExtension(picture);
-        StageFile(picture, imageFolder + pictureName);
+        Stage(picture, imageFolder + pictureName);
         staged << FileExtension(song.SourceFile).mid(1) << FileExtension(picture).mid(1);
 
         const QString lyricsName = QStringLiteral("lrc%1.lrc").arg(number);

@@ -23,10 +23,11 @@ struct SongEntry
 // assets/music/musicN + the song's extension, assets/images/picN + the
 // picture's extension (the attached picture, else pic/pic<N mod 10>.jpg),
 // assets/lrcs/lrcN.lrc when the song has lyrics, and res/raw/songs.json.
-// Songs and pictures that cannot be staged are skipped silently; a lyrics
-// file or songs.json that cannot be written throws AppError. The extensions
-// of the songs and pictures go into apktool.yml's doNotCompress list, so that
-// they are stored whatever their letter case. True otherwise.
+// A song or picture that cannot be staged (gone, no space, no rights) throws
+// BuildStepFailure naming it and why; a lyrics file or songs.json that cannot
+// be written throws AppError. The extensions of the songs and pictures go into
+// apktool.yml's doNotCompress list, so that they are stored whatever their
+// letter case. True otherwise.
 bool StageAssets(const QString &album, const IAlbumList &list);
 
 // The bytes of songs.json: UTF-8 with byte-order mark, CR LF line ends, one

@@ -4,11 +4,13 @@
 #include "build/app_icons.h"
 #include "build/app_name.h"
 #include "build/assets.h"
+#include "build/build_checks.h"
 #include "build/build_folders.h"
 #include "build/build_monitor.h"
 #include "build/build_report.h"
 #include "build/build_user.h"
 #include "build/packaging.h"
+#include "build/step_failure.h"
 #include "build/work_folder.h"
 
 #include "album/album_globals.h"
@@ -95,10 +97,24 @@ BuildResult RunBuild(IAlbumList &list, IBuildUser &user, QString &albumName)
     BuildMonitor monitor;
     BuildBracket bracket(user, monitor);
     LoadSettings(QString());
+    // Refused before anything is staged: the data and output folders stay
+    // as they are.
+    const QString problem = BuildInputProblem(album, list);
+    if (!problem.isEmpty()) {
+        user.ShowInformation(problem);
+        Trace(problem);
+        result.outcome = BuildOutcome::Refused;
+        result.failure = problem;
+        return result;
+    }
     // An error ends the build and leaves the working folder as it stands.
     std::optional<QString> error;
     try {
         result.failure = RunSteps(album, list, user, monitor, result);
+    } catch (const BuildStepFailure &failure) {
+        user.ShowInformation(failure.message());
+        result.failure = failure.message();
+        result.apkPath.clear();
     } catch (const AppError &appError) {
         error = appError.message();
     } catch (const std::exception &otherError) {
@@ -116,6 +132,8 @@ BuildResult RunBuild(IAlbumList &list, IBuildUser &user, QString &albumName)
     result.outcome = result.failure.isEmpty() ? BuildOutcome::Succeeded
         : monitor.IsCancelled()                ? BuildOutcome::Cancelled
                                                : BuildOutcome::StepFailed;
+    if (result.outcome == BuildOutcome::Cancelled)
+        WriteLog(QStringLiteral("Build cancelled"));
     ClearWorkFolder(WorkFolder(album), &monitor);
     return result;
 }

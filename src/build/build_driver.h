@@ -9,8 +9,12 @@ class IBuildUser;
 enum class BuildOutcome {
     NoSongs,       // the list was empty; the person was told
     NameCancelled, // no album name was settled; nothing was touched
-    StepFailed,    // a step gave up; the working folder was emptied
-    Cancelled,     // the person stopped it; the working folder was emptied
+    Refused,       // the album cannot be built as it stands (package name,
+                   // missing songs); the person was told; nothing was touched
+    StepFailed,    // a step gave up (with a message when it had one to
+                   // give); the working folder was emptied
+    Cancelled,     // the person stopped it; "Build cancelled" is logged and
+                   // the working folder was emptied
     Error,         // an error ended it and was shown; the working folder stays
     Succeeded,
 };

@@ -59,7 +59,7 @@ void WriteBuildReport(const QString &album, const IAlbumList &list)
     lines += ReportSongLines(list);
 
     QByteArray bytes;
-    const int codePage = AnsiCodePage();
+    const int codePage = NativeCodePage();
     for (const QString &line : lines)
         bytes += TextToBytes(line, codePage) + "\r\n";
     WriteWholeFile(OutputFile(album, QStringLiteral(".txt")), bytes);

@@ -5,7 +5,8 @@
 
 class IAlbumList;
 
-// Writes output/<album>.txt in the ANSI code page with CR LF line ends:
+// Writes output/<album>.txt in the locale's native encoding (UTF-8 on a UTF-8
+// desktop, so the user's editors show it) with CR LF line ends:
 // the lines of info.tpl when it exists, then "N. title" per song with
 // "-singer" appended unless the line holds it already. Throws AppError when
 // the template cannot be read or the report cannot be written.

@@ -1,6 +1,9 @@
 #include "build/file_errors.h"
 
+#include "platform/regular_file.h"
+
 #include <QFile>
+#include <QFileInfo>
 
 AppError CannotOpenFileError(const QString &path, const QString &reason)
 {
@@ -14,6 +17,9 @@ AppError CannotCreateFileError(const QString &path, const QString &reason)
 
 QByteArray ReadWholeFile(const QString &path)
 {
+    // A pipe or device would block the build or never end.
+    if (QFileInfo::exists(path) && !IsRegularFile(path))
+        throw CannotOpenFileError(path, QStringLiteral("Not a regular file"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw CannotOpenFileError(path, file.errorString());

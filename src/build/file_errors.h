@@ -10,7 +10,8 @@
 AppError CannotOpenFileError(const QString &path, const QString &reason);
 AppError CannotCreateFileError(const QString &path, const QString &reason);
 
-// The whole file; throws the open error when it cannot be read.
+// The whole file; throws the open error when it cannot be read or is not a
+// regular file.
 QByteArray ReadWholeFile(const QString &path);
 
 // Creates or replaces the file with `bytes`; throws the create error when it

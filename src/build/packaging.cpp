@@ -9,6 +9,10 @@
 #include "settings/log.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sys/stat.h>
 
 namespace {
 // The signer's class path: ",lib," stands for the library folder. Entries are
@@ -32,6 +36,54 @@ QString ClassPath()
 {
     return QString(kClassPath).replace(QStringLiteral(",lib,"),
                                        ApplicationFolder() + QStringLiteral("s/Quenlow/lib/"));
+}
+
+bool Cancelled(const BuildMonitor *monitor)
+{
+    return monitor && monitor->IsCancelled();
+}
+
+// What identifies one version of a file: a signer that ends with code 0 has
+// written a new one only when this changed.
+struct FileVersion
+{
+    bool exists = false;
+    qint64 size = 0;
+    quint64 inode = 0;
+    qint64 modifiedNs = 0;
+
+    bool operator==(const FileVersion &) const = default;
+};
+
+FileVersion VersionOf(const QString &path)
+{
+    FileVersion version;
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0 || !S_ISREG(status.st_mode))
+        return version;
+    version.exists = true;
+    version.size = status.st_size;
+    version.inode = status.st_ino;
+    version.modifiedNs = qint64(status.st_mtim.tv_sec) * 1000000000 + status.st_mtim.tv_nsec;
+    return version;
+}
+
+// The signer's temporary files beside the package: "." + file name + a
+// number + ".aligned" or ".part".
+QStringList SignerLeftovers(const QString &signedApk)
+{
+    const QFileInfo apk(signedApk);
+    const QString prefix = QLatin1Char('.') + apk.fileName();
+    QStringList files;
+    // Compared by hand: the album name may hold wildcard characters.
+    for (const QFileInfo &file :
+         QDir(apk.absolutePath()).entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
+        const QString name = file.fileName();
+        if (name.startsWith(prefix)
+            && (name.endsWith(QStringLiteral(".aligned")) || name.endsWith(QStringLiteral(".part"))))
+            files.append(file.absoluteFilePath());
+    }
+    return files;
 }
 } // namespace
 
@@ -84,6 +136,8 @@ bool BuildAndSignApk(const QString &album, BuildMonitor *monitor)
     Trace(packager.text);
     AnnounceStep(monitor, QStringLiteral("正在打包..."));
     int code = RunConsoleCommand(ToolsFolder(), packager, SW_HIDE, output, monitor);
+    if (Cancelled(monitor))
+        return false;
     if (code != 0) {
         WriteLog(QStringLiteral("Build apk fail:") + QString::number(code));
         Trace(output);
@@ -96,8 +150,21 @@ bool BuildAndSignApk(const QString &album, BuildMonitor *monitor)
     const ConsoleCommand signer = SignerCommand(album);
     Trace(signer.text);
     AnnounceStep(monitor, QStringLiteral("正在签名..."));
+    const QString signedApk = SignedApkPath(album);
+    const FileVersion before = VersionOf(signedApk);
+    const QStringList earlierLeftovers = SignerLeftovers(signedApk);
     code = RunConsoleCommand(ToolsFolder(), signer, SW_HIDE, output, monitor);
-    if (code != 0) {
+    // A signer that was killed leaves its temporary files; those of this
+    // run go, anything older is not ours to judge.
+    for (const QString &file : SignerLeftovers(signedApk)) {
+        if (!earlierLeftovers.contains(file))
+            QFile::remove(file);
+    }
+    if (Cancelled(monitor))
+        return false;
+    // Only a package that this run wrote counts, whatever the exit code.
+    const FileVersion after = VersionOf(signedApk);
+    if (code != 0 || !after.exists || after.size == 0 || after == before) {
         WriteLog(QStringLiteral("Sign Apk Fail"));
         return false;
     }

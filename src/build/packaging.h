@@ -16,7 +16,10 @@ ConsoleCommand SignerCommand(const QString &album);
 
 // Both runs with s/ as working directory. A packager failure logs
 // "Build apk fail:<code>", a signer failure "Sign Apk Fail"; both give false.
-// The output folder is created before the signer writes into it.
+// The signing counts only when it wrote a new, non-empty output/<album>.apk;
+// a signer that exits 0 without one has failed. The output folder is created
+// before the signer writes into it, and temporary files that a stopped
+// signer left there are removed. A cancelled run gives false and logs nothing.
 bool BuildAndSignApk(const QString &album, BuildMonitor *monitor = nullptr);
 
 // The folder of the tools, ApplicationFolder + "s", without trailing '/'.

@@ -1,6 +1,9 @@
 #include "cli/headless_user.h"
 
 #include "build/album_naming.h"
+#include "build/build_monitor.h"
+
+#include <QCoreApplication>
 
 bool HeadlessUser::InputAlbumName(const QString &, const QString &, QString &name)
 {
@@ -37,4 +40,26 @@ void HeadlessUser::ShowError(const QString &message)
 
 void HeadlessUser::OpenOutputFolder(const QString &)
 {
+}
+
+void HeadlessUser::BuildStarted(BuildMonitor &monitor)
+{
+    m_monitor = &monitor;
+    QObject::connect(&monitor, &BuildMonitor::stepStarted, &monitor,
+                     [] { QCoreApplication::processEvents(); });
+    QCoreApplication::processEvents();
+    if (m_stopRequested)
+        monitor.Cancel();
+}
+
+void HeadlessUser::BuildEnded()
+{
+    m_monitor = nullptr;
+}
+
+void HeadlessUser::Stop()
+{
+    m_stopRequested = true;
+    if (m_monitor)
+        m_monitor->Cancel();
 }

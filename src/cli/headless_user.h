@@ -23,6 +23,12 @@ public:
     void ShowInformation(const QString &text) override;
     void ShowError(const QString &message) override;
     void OpenOutputFolder(const QString &folder) override;
+    void BuildStarted(BuildMonitor &monitor) override;
+    void BuildEnded() override;
+
+    // Cancels the running build, or the next one as soon as it starts. The
+    // build hears of signals at each step: pending events are taken then.
+    void Stop();
 
     const QStringList &Messages() const { return m_messages; }
 
@@ -32,4 +38,6 @@ private:
     std::optional<QString> m_albumName;
     bool m_overwrite;
     QStringList m_messages;
+    BuildMonitor *m_monitor = nullptr;
+    bool m_stopRequested = false;
 };

@@ -5,6 +5,7 @@
 
 #include "cli/headless_user.h"
 #include "cli/row_listing.h"
+#include "cli/stop_signals.h"
 
 #include "album/album_globals.h"
 #include "album/default_album_icon.h"
@@ -80,12 +81,16 @@ int Run(const CliOptions &options)
     // A new run remembers no album name: the build asks for one, and
     // --album is the answer.
     HeadlessUser user(options.album, !options.noOverwrite);
+    // Ctrl-C or SIGTERM stop the build the way Cancel does in the window.
+    StopSignals stopSignals([&user](int) { user.Stop(); });
     QString albumName;
     const BuildResult result = RunBuild(list, user, albumName);
     if (result.outcome == BuildOutcome::Succeeded) {
         Print(stdout, result.apkPath + QLatin1Char('\n'));
         return kSucceeded;
     }
+    if (result.outcome == BuildOutcome::Cancelled)
+        return Fail(QStringLiteral("已取消生成"), 128 + stopSignals.Received());
     const QStringList messages = user.Messages();
     return Fail(messages.isEmpty() ? QStringLiteral("生成失败") : messages.join(QLatin1Char('\n')));
 }

@@ -34,6 +34,34 @@ constexpr LanguageEntry kLanguages[] = {
     {"en_GB", 0x0809, 1252}, {"en", 0x0409, 1252},
 };
 
+struct CharsetEntry
+{
+    const char *name; // upper case, without "-" and "_"
+    int codePage;
+};
+
+constexpr CharsetEntry kCharsets[] = {
+    {"UTF8", 65001}, {"GBK", 936}, {"GB2312", 936}, {"EUCCN", 936}, {"CP936", 936},
+    {"GB18030", 54936}, {"BIG5", 950}, {"BIG5HKSCS", 950}, {"CP950", 950},
+    {"EUCKR", 949}, {"CP949", 949}, {"SJIS", 932}, {"SHIFTJIS", 932}, {"CP932", 932},
+    {"EUCJP", 51932},
+    {"TIS620", 874}, {"CP1250", 1250}, {"CP1251", 1251}, {"CP1252", 1252},
+    {"CP1253", 1253}, {"CP1254", 1254}, {"CP1255", 1255}, {"CP1256", 1256},
+    {"CP1257", 1257}, {"ISO88591", 28591}, {"ISO885915", 28605}, {"KOI8R", 20866},
+};
+
+// The code page of a charset named in a locale ("UTF-8", "utf8", "GBK" …),
+// or `fallback` for none or one that is not known.
+int CharsetCodePage(QString charset, int fallback)
+{
+    charset = charset.toUpper().remove(QLatin1Char('-')).remove(QLatin1Char('_'));
+    for (const CharsetEntry &entry : kCharsets) {
+        if (charset == QLatin1String(entry.name))
+            return entry.codePage;
+    }
+    return fallback;
+}
+
 QString NameFromEnvironment()
 {
     for (const char *variable : {"PELORIN_LOCALE", "LC_ALL", "LC_CTYPE", "LANG"}) {
@@ -51,8 +79,12 @@ std::optional<LocaleInfo> g_locale;
 
 LocaleInfo LocaleFromName(const QString &rawName)
 {
-    // "zh_CN.UTF-8@modifier" -> "zh_CN"
+    // "zh_CN.UTF-8@modifier" -> "zh_CN" and the charset "UTF-8"
     QString name = rawName;
+    QString charset;
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
+    if (dot >= 0)
+        charset = name.mid(dot + 1).section(QLatin1Char('@'), 0, 0);
     for (QChar cut : {QLatin1Char('.'), QLatin1Char('@')}) {
         const qsizetype at = name.indexOf(cut);
         if (at >= 0)
@@ -76,6 +108,7 @@ LocaleInfo LocaleFromName(const QString &rawName)
             break;
         }
     }
+    info.nativeCodePage = CharsetCodePage(charset, info.ansiCodePage);
     return info;
 }
 
@@ -99,6 +132,11 @@ void OverrideLocale(const QString &name)
 int AnsiCodePage()
 {
     return CurrentLocale().ansiCodePage;
+}
+
+int NativeCodePage()
+{
+    return CurrentLocale().nativeCodePage;
 }
 
 quint32 ThreadLocaleId()

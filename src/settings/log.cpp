@@ -58,7 +58,7 @@ QString LogFilePath()
 int WriteTextToFile(const QString &text, const QString &path, bool append)
 {
     QByteArray bytes;
-    const int codePage = AnsiCodePage();
+    const int codePage = NativeCodePage();
     for (const QString &line : SplitLines(text))
         bytes += TextToBytes(line, codePage) + "\r\n";
 

@@ -5,12 +5,13 @@
 #include <QStringList>
 
 // The daily log: ApplicationFolder + "log/" + executable name with its
-// extension replaced by "YYYYMMDD.log". Entries are written in the ANSI code
-// page with CR LF line ends; the folder is never created.
+// extension replaced by "YYYYMMDD.log". Entries are written in the locale's
+// native encoding with CR LF line ends; the folder is never created.
 QString LogFilePath();
 
 // Writes the lines of `text` (CR, LF and CR LF break lines), each followed by
-// CR LF, in the ANSI code page. Appends when `append` and the file exists,
+// CR LF, in the locale's native encoding (UTF-8 on every current desktop;
+// the legacy code page where the locale names one). Appends when `append` and the file exists,
 // else creates or empties the file. 0 on success, -1 on failure; never throws.
 int WriteTextToFile(const QString &text, const QString &path, bool append);
 

@@ -2,8 +2,10 @@
 
 #include "platform/code_page.h"
 #include "platform/locale_info.h"
+#include "platform/regular_file.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringView>
 
 namespace {
@@ -36,6 +38,12 @@ QStringView StripValue(QStringView value)
 
 ProfileReader::ProfileReader(const QString &path)
 {
+    if (!QFileInfo::exists(path))
+        return;
+    if (!IsRegularFile(path)) {
+        m_problem = QStringLiteral("Cannot open file \"%1\". Not a regular file").arg(path);
+        return;
+    }
     QFile file(path);
     if (file.open(QIODevice::ReadOnly))
         m_text = DecodeProfile(file.read(kMaxFileSize));

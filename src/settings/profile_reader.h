@@ -14,8 +14,12 @@ class ProfileReader
 public:
     static constexpr int kMaxValueLength = 2047;
 
-    // A missing or unreadable file reads as empty.
+    // A missing or unreadable file reads as empty; so does anything but a
+    // regular file (a pipe would block), which Problem() then names.
     explicit ProfileReader(const QString &path);
+
+    // Why an existing file could not be read ("Cannot open file …"), else empty.
+    const QString &Problem() const { return m_problem; }
 
     // The value, or nothing when the section or key is absent. A key that is
     // present with an empty value gives an empty text, not nothing.
@@ -27,4 +31,5 @@ public:
 
 private:
     QString m_text;
+    QString m_problem;
 };

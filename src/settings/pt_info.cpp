@@ -33,6 +33,8 @@ void LoadSettingsInto(TPtInfo &info, const QString &path)
 {
     try {
         const ProfileReader reader(path.isEmpty() ? IniFilePath() : path);
+        if (!reader.Problem().isEmpty())
+            WriteLog(reader.Problem());
         auto text = [&](const char *key, const QString &fallback) {
             return reader.value(kSection, QLatin1String(key)).value_or(fallback);
         };

@@ -5,9 +5,23 @@
 #include "platform/code_page.h"
 #include "platform/locale_info.h"
 
+namespace {
+// The text in the native encoding; UTF-8 when a legacy code page would lose
+// a character, so that different texts never digest the same bytes.
+QByteArray DigestedBytes(const QString &text)
+{
+    const int codePage = NativeCodePage();
+    if (codePage != 65001) {
+        if (const std::optional<QByteArray> bytes = TextToBytesExactly(text, codePage))
+            return *bytes;
+    }
+    return text.toUtf8();
+}
+} // namespace
+
 QString TextDigest(const QString &text)
 {
-    const QByteArray bytes = TextToBytes(text, AnsiCodePage());
+    const QByteArray bytes = DigestedBytes(text);
     Md5Context context;
     context.add(bytes.constData(), std::size_t(bytes.size()));
     const Md5Context::Digest digest = context.finish();

@@ -6,6 +6,7 @@
 #include "platform/app_folder.h"
 #include "platform/code_page.h"
 #include "platform/locale_info.h"
+#include "platform/regular_file.h"
 #include "settings/log.h"
 
 #include <QFile>
@@ -39,6 +40,8 @@ void RunUpdateCheck(const QString &randomId, const QString &updateInfoPath,
 
 QStringList ReadTextFileLines(const QString &path)
 {
+    if (!IsRegularFile(path))
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
@@ -48,7 +51,10 @@ QStringList ReadTextFileLines(const QString &path)
         QStringDecoder decoder(*encoding); // drops the byte-order mark
         text = decoder(bytes);
     } else {
-        text = BytesToText(bytes, AnsiCodePage());
+        QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        text = utf8(bytes);
+        if (NativeCodePage() != 65001 || utf8.hasError())
+            text = BytesToText(bytes, AnsiCodePage());
     }
     return SplitLines(text);
 }

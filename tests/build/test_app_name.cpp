@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(Texts, EscapeXmlTextTest, ::testing::Values(
     EscapeCase{"?what", "\\?what"},
     EscapeCase{"a@b?", "a@b?"},
     EscapeCase{"中文 专辑", "中文 专辑"},
-    EscapeCase{" two  spaces ", "\\u0020two \\u0020spaces\\u0020"}));
+    EscapeCase{" two  spaces ", "\\u0020two \\u0020spaces\\u0020"},
+    EscapeCase{"%s%n 100%", "\\u0025s\\u0025n 100\\u0025"}));
 
 struct MarkupCase
 {
@@ -103,7 +104,7 @@ TEST_F(SetAppNameTest, PackageStemFromInstallationAndAlbum)
 
 TEST_F(SetAppNameTest, ChineseAlbumDigestsItsGbkBytes)
 {
-    ScopedLocale locale(QStringLiteral("zh_CN.UTF-8"));
+    ScopedLocale locale(QStringLiteral("zh_CN.GBK")); // UTF-8 locales digest UTF-8
     const QByteArray gbk("\xd6\xd0\xce\xc4"); // 中文
     EXPECT_EQ(PackageName(QStringLiteral("中文")),
               QStringLiteral("com.quorvane.dorvalith.m0a1b2c3d4e")

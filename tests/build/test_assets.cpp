@@ -2,6 +2,7 @@
 #include "support/test_folders.h"
 
 #include "build/assets.h"
+#include "build/step_failure.h"
 
 #include "album/in_memory_album_list.h"
 #include "platform/app_error.h"
@@ -158,12 +159,18 @@ TEST_F(StageAssetsTest, DefaultPicturesCycleByPosition)
     EXPECT_EQ(app.read(QStringLiteral("data/A/assets/images/pic11.jpg")), "default 1");
 }
 
-TEST_F(StageAssetsTest, MissingSongIsSkippedSilently)
+// No catalogue that names a file the package lacks.
+TEST_F(StageAssetsTest, MissingSongEndsTheStepNamingIt)
 {
     AddSong(app.file(QStringLiteral("in/missing.mp3")));
-    ASSERT_TRUE(StageAssets(QStringLiteral("A"), list));
-    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("data/A/assets/music/music1.mp3"))));
-    EXPECT_EQ(Catalogue().size(), 1);
+    try {
+        StageAssets(QStringLiteral("A"), list);
+        ADD_FAILURE() << "staged";
+    } catch (const BuildStepFailure &failure) {
+        EXPECT_EQ(failure.message(),
+                  QStringLiteral("无法把“%1”复制到工作文件夹：文件不存在").arg(app.file(QStringLiteral("in/missing.mp3"))));
+    }
+    EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("data/A/res/raw/songs.json"))));
 }
 
 TEST_F(StageAssetsTest, StagedSongsReplaceOldFilesAndLeaveSourcesAlone)

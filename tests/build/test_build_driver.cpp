@@ -89,7 +89,7 @@ TEST_F(BuildDriverTest, SuccessfulBuildReportsOpensAndEmpties)
     ASSERT_EQ(result.outcome, BuildOutcome::Succeeded) << result.failure.toStdString();
     EXPECT_EQ(result.apkPath, app.file(QStringLiteral("output/Morning.apk")));
     EXPECT_EQ(app.read(QStringLiteral("output/Morning.apk")), "apk\n");
-    EXPECT_TRUE(app.read(QStringLiteral("output/Morning.txt")).endsWith("1. ?" "?-?" "??\r\n")); // C locale: 1252
+    EXPECT_TRUE(app.read(QStringLiteral("output/Morning.txt")).endsWith(QStringLiteral("1. 晨曲-歌手甲\r\n").toUtf8()));
     EXPECT_EQ(user.events.mid(1),
               (QStringList{QStringLiteral("started"), QStringLiteral("open:") + app.file(QStringLiteral("output/")),
                            QStringLiteral("ended")}));
@@ -120,5 +120,22 @@ TEST_F(BuildDriverTest, StepErrorIsShownAndLeavesTheWorkingFolder)
             .arg(app.file(QStringLiteral("data/Morning/res/values/strings.xml")))));
     EXPECT_TRUE(QFile::exists(app.file(QStringLiteral("data/Morning/AndroidManifest.xml"))));
     EXPECT_EQ(user.events.last(), QStringLiteral("ended"));
+}
+TEST_F(BuildDriverTest, SongsGoneSinceAddingAreListedAndNothingIsStaged)
+{
+    Java(Package());
+    for (int i = 1; i <= 12; ++i) {
+        list.Record(list.InsertAfter(nullptr)).SourceFile = app.file(QStringLiteral("gone%1.mp3").arg(i));
+        app.write(QStringLiteral("gone%1.mp3").arg(i), "added, then deleted");
+        app.remove(QStringLiteral("gone%1.mp3").arg(i));
+    }
+    user.names = {QStringLiteral("Morning")};
+    EXPECT_EQ(RunBuild(list, user, AlbumName).outcome, BuildOutcome::Refused);
+    QStringList listed;
+    for (int i = 1; i <= 10; ++i)
+        listed << app.file(QStringLiteral("gone%1.mp3").arg(i));
+    EXPECT_TRUE(user.events.contains(QStringLiteral("info:以下歌曲文件已不存在或不是普通文件，请删除或重新加入后再生成：\n")
+                                     + listed.join(QLatin1Char('\n')) + QStringLiteral("\n……另有 2 首")));
+    EXPECT_TRUE(QDir(app.file(QStringLiteral("data"))).isEmpty());
 }
 } // namespace

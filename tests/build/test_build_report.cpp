@@ -61,7 +61,7 @@ protected:
     InMemoryAlbumList list;
 };
 
-TEST_F(WriteBuildReportTest, TemplateThenSongsInTheAnsiCodePage)
+TEST_F(WriteBuildReportTest, TemplateThenSongsInTheNativeEncoding)
 {
     ScopedLocale locale(QStringLiteral("zh_CN.UTF-8"));
     app.write(QStringLiteral("info.tpl"), "\xEF\xBB\xBF\xE4\xB8\x93\xE8\xBE\x91\r\nsecond\n");
@@ -69,7 +69,7 @@ TEST_F(WriteBuildReportTest, TemplateThenSongsInTheAnsiCodePage)
     Fill(list, {{"晨曲", "歌手", "/m/a.mp3"}});
     WriteBuildReport(AlbumName, list);
     EXPECT_EQ(app.read(QStringLiteral("output/Morning.txt")),
-              "\xD7\xA8\xBC\xAD\r\nsecond\r\n1. \xB3\xBF\xC7\xFA-\xB8\xE8\xCA\xD6\r\n");
+              "\xE4\xB8\x93\xE8\xBE\x91\r\nsecond\r\n1. \xE6\x99\xA8\xE6\x9B\xB2-\xE6\xAD\x8C\xE6\x89\x8B\r\n");
 }
 
 TEST_F(WriteBuildReportTest, Utf16TemplateAndNoTemplate)

@@ -1,5 +1,6 @@
 // "生成" in the main window, with every dialog answered by the test.
 #include "cli/cli_app.h"
+#include "support/process_alive.h"
 
 #include "app/build_dialogs.h"
 #include "app/build_progress.h"
@@ -13,6 +14,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -206,6 +209,52 @@ TEST_F(BuildWindowTest, CancelStopsThePackagerAndEmptiesTheWorkingFolder)
     EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("output/vizizizar.apk"))));
     EXPECT_TRUE(opened.isEmpty());
     EXPECT_TRUE(form->SpeedButtonBuild->isEnabled());
+}
+
+// The real packager and signer; many small entries make the signing last
+// long enough to be cancelled while its temporary files exist.
+TEST_F(BuildWindowTest, CancelDuringSigningLeavesNothingBehind)
+{
+    AddSongs();
+    const QByteArray java = QFileInfo(QStringLiteral(PELORIN_APP_DIR "/s/jre6/bin/java")).canonicalFilePath().toUtf8();
+    app.SetJava("if [ \"$1\" = -jar ]; then \"" + java + "\" \"$@\" || exit $?\n"
+                "  exec python3 -c 'import sys, zipfile\nwith zipfile.ZipFile(sys.argv[1], \"a\") as z:\n"
+                "    [z.writestr(\"assets/pad/%d\" % i, \"x\" * 64) for i in range(8000)]' \"$5/dist/MainActivity.apk\"\n"
+                "fi\necho $$ > \"" + app.file(QStringLiteral("signer.pid")).toUtf8() + "\"\nexec \"" + java + "\" \"$@\"\n");
+    script.handlers.push_back([](QWidget *widget) {
+        auto *dialog = qobject_cast<AlbumNameDialog *>(widget);
+        if (dialog)
+            QTimer::singleShot(0, dialog, &QDialog::accept);
+        return dialog != nullptr;
+    });
+    bool signing = false;
+    script.handlers.push_back([&](QWidget *widget) {
+        auto *progress = qobject_cast<BuildProgress *>(widget);
+        const QDir output(app.file(QStringLiteral("output")));
+        if (!progress || output.entryList({QStringLiteral(".vizizizar.apk*.aligned")}, QDir::Files | QDir::Hidden).isEmpty())
+            return false;
+        signing = progress->StepLabel()->text() == QStringLiteral("正在签名...");
+        progress->CancelButton()->click();
+        return true;
+    });
+    script.handlers.push_back([&](QWidget *widget) { // no box may follow
+        auto *box = qobject_cast<QMessageBox *>(widget);
+        if (box) {
+            script.seen << box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+        return box != nullptr;
+    });
+    form->SpeedButtonBuild->click();
+
+    EXPECT_TRUE(signing);
+    EXPECT_TRUE(script.seen.isEmpty()) << script.seen.join(QLatin1Char('|')).toStdString();
+    EXPECT_FALSE(ProcessAlive(app.read(QStringLiteral("signer.pid")).trimmed().toLongLong()));
+    const QDir::Filters all = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden;
+    EXPECT_TRUE(QDir(app.file(QStringLiteral("output"))).isEmpty(all));
+    EXPECT_TRUE(QDir(app.file(QStringLiteral("data/vizizizar"))).isEmpty(all));
+    EXPECT_TRUE(app.read(QStringLiteral("log/Pelorin%1.log").arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))))
+                    .endsWith("\tBuild cancelled\r\n"));
 }
 
 TEST_F(BuildWindowTest, FailedPackagingShowsTheBox)

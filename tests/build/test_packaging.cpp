@@ -1,4 +1,5 @@
 #include "build_test_support.h"
+#include "support/process_alive.h"
 #include "support/test_folders.h"
 
 #include "build/build_monitor.h"
@@ -95,9 +96,27 @@ TEST(RunConsoleCommand, MonitorHearsOutputAndCancelKillsTheTool)
     const int code = RunConsoleCommand(QDir::tempPath(), Shell(QStringLiteral("echo started; exec sleep 30")),
                                        SW_HIDE, output, &monitor);
     EXPECT_LT(timer.elapsed(), 10000);
-    EXPECT_EQ(code, 128 + 9);
+    EXPECT_EQ(code, 128 + 15); // asked to end with SIGTERM
     EXPECT_EQ(heard, QStringLiteral("started\n"));
     EXPECT_EQ(output, QStringLiteral("started\n"));
+}
+
+// What the tool started ends with it; a tool deaf to SIGTERM is killed after
+// the grace period.
+TEST(RunConsoleCommand, CancelEndsTheToolAndEverythingItStarted)
+{
+    for (const auto &[trap, code] : {std::pair{"", 128 + 15}, std::pair{"trap '' TERM;", 128 + 9}}) {
+        QTemporaryDir folder;
+        BuildMonitor monitor;
+        QObject::connect(&monitor, &BuildMonitor::toolOutput, &monitor, [&] { monitor.Cancel(); });
+        QString output;
+        const QString script = QStringLiteral("%1 sleep 60 & echo $! $$ > pids; echo started; wait").arg(QLatin1String(trap));
+        EXPECT_EQ(RunConsoleCommand(folder.path(), Shell(script), SW_HIDE, output, &monitor), code) << trap;
+        QFile pids(folder.filePath(QStringLiteral("pids")));
+        ASSERT_TRUE(pids.open(QIODevice::ReadOnly));
+        for (const QByteArray &pid : pids.readAll().trimmed().split(' '))
+            EXPECT_FALSE(ProcessAlive(pid.toLongLong())) << trap << pid.toStdString();
+    }
 }
 
 TEST(RunConsoleCommand, EventLoopKeepsRunningWhileWaiting)

@@ -90,18 +90,25 @@ void CliApp::SetJava(const QByteArray &script) const
     MakeExecutable(java);
 }
 
-CliApp::Result CliApp::Run(const QStringList &arguments, const QString &lang) const
+void CliApp::Start(QProcess &process, const QStringList &arguments, const QString &lang) const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("LANG"), lang);
-    environment.remove(QStringLiteral("LC_ALL"));
-    environment.remove(QStringLiteral("LC_CTYPE"));
+    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+    variables.insert(QStringLiteral("LANG"), lang);
+    variables.remove(QStringLiteral("LC_ALL"));
+    variables.remove(QStringLiteral("LC_CTYPE"));
     // The installation identifier's per-user store lives in the test folder.
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
-    QProcess process;
-    process.setProcessEnvironment(environment);
+    variables.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
+    for (auto it = environment.begin(); it != environment.end(); ++it)
+        variables.insert(it.key(), it.value());
+    process.setProcessEnvironment(variables);
     process.start(file(QStringLiteral("pelorin-build")), arguments);
     process.closeWriteChannel();
+}
+
+CliApp::Result CliApp::Run(const QStringList &arguments, const QString &lang) const
+{
+    QProcess process;
+    Start(process, arguments, lang);
     process.waitForFinished(300000);
     Result result;
     result.code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

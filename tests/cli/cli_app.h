@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMap>
+#include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
@@ -32,6 +34,12 @@ public:
     };
     // Runs pelorin-build with the arguments; `lang` sets LANG.
     Result Run(const QStringList &arguments, const QString &lang = QStringLiteral("C.UTF-8")) const;
+    // Starts it the same way and returns at once.
+    void Start(QProcess &process, const QStringList &arguments,
+               const QString &lang = QStringLiteral("C.UTF-8")) const;
+
+    // Further variables of pelorin-build's environment (PELORIN_LOCALE …).
+    QMap<QString, QString> environment;
 
     // Entries of an APK: unzip -p, aapt dump badging, apksigner verify.
     static QByteArray Unzip(const QString &apk, const QString &entry);

@@ -33,6 +33,18 @@ INSTANTIATE_TEST_SUITE_P(Names, LocaleNames, ::testing::Values(
     LocaleCase{"de_DE", 0x0407, 1252}, LocaleCase{"", 0x0409, 1252},
     LocaleCase{"zhx_CN", 0x0409, 1252}));
 
+// What the program writes in: the charset the locale names, else the legacy
+// code page of its language.
+TEST(LocaleNames, CharsetGivesTheNativeEncoding)
+{
+    const std::pair<const char *, int> cases[] = {
+        {"C.UTF-8", 65001}, {"zh_CN.utf8", 65001}, {"zh_TW.UTF-8@x", 65001}, {"zh_CN.GBK", 936},
+        {"zh_CN.GB18030", 54936}, {"zh_TW.BIG5", 950}, {"zh_CN", 936}, {"C", 1252}, {"", 1252},
+        {"de_DE.ISO-8859-1", 28591}, {"ru_RU.strange", 1251}};
+    for (const auto &[name, codePage] : cases)
+        EXPECT_EQ(LocaleFromName(QLatin1String(name)).nativeCodePage, codePage) << name;
+}
+
 TEST(CurrentLocale, OverrideWinsAndCanBeUndone)
 {
     {

@@ -79,7 +79,7 @@ TEST(WriteLog, CharactersOutsideTheCodePageBecomeQuestionMarks)
 {
     TestAppFolder app(QStringLiteral("Album.exe"));
     {
-        ScopedLocale locale(QStringLiteral("en_US.UTF-8")); // code page 1252
+        ScopedLocale locale(QStringLiteral("en_US")); // no charset: code page 1252
         WriteLogAt(kMoment, QStringLiteral("歌 é"));
     }
     EXPECT_EQ(app.read(QStringLiteral("log/Album20130624.log")),
@@ -89,7 +89,7 @@ TEST(WriteLog, CharactersOutsideTheCodePageBecomeQuestionMarks)
 TEST(WriteLog, ChineseLocaleWritesGbkBytes)
 {
     TestAppFolder app(QStringLiteral("Album.exe"));
-    ScopedLocale locale(QStringLiteral("zh_CN.UTF-8"));
+    ScopedLocale locale(QStringLiteral("zh_CN.GBK"));
     WriteLogAt(kMoment, QStringLiteral("你好"));
     EXPECT_TRUE(app.read(QStringLiteral("log/Album20130624.log")).endsWith("\t\xC4\xE3\xBA\xC3\r\n"));
 }

@@ -90,6 +90,13 @@ public final class ApkSign {
         Path folder = out.getParent();
         Path aligned = Files.createTempFile(folder, "." + out.getFileName(), ".aligned");
         Path partial = Files.createTempFile(folder, "." + out.getFileName(), ".part");
+        // SIGTERM (a cancelled build) skips the finally block below but runs
+        // shutdown hooks: the temporary files go on every way out.
+        Thread cleanup = new Thread(() -> {
+            deleteQuietly(aligned);
+            deleteQuietly(partial);
+        });
+        Runtime.getRuntime().addShutdownHook(cleanup);
         try {
             ZipAligner.align(in, aligned, 4);
             ApkSigner.SignerConfig signer = new ApkSigner.SignerConfig.Builder(
@@ -113,6 +120,19 @@ public final class ApkSign {
         } finally {
             Files.deleteIfExists(aligned);
             Files.deleteIfExists(partial);
+            try {
+                Runtime.getRuntime().removeShutdownHook(cleanup);
+            } catch (IllegalStateException shuttingDown) {
+                // The hook runs anyway.
+            }
+        }
+    }
+
+    private static void deleteQuietly(Path file) {
+        try {
+            Files.deleteIfExists(file);
+        } catch (IOException e) {
+            // Nothing more can be done while the runtime stops.
         }
     }
 
