@@ -97,23 +97,6 @@ TEST_F(AlbumFileTest, RoundTripKeepsEveryRowAndBuildsTheSameSongsJson)
     EXPECT_EQ(SongsJsonOf(opened), SongsJsonOf(m_list));
 }
 
-TEST_F(AlbumFileTest, AFolderMovedWithItsAlbumFileStillOpens)
-{
-    WriteAlbumFile(AlbumFile(), Album());
-    const QString moved = m_root.filePath(QStringLiteral("moved/"));
-    ASSERT_TRUE(QDir().rename(m_root.filePath(QStringLiteral("album")), m_root.filePath(QStringLiteral("moved"))));
-    const AlbumDocument album = ReadAlbumFile(moved + QStringLiteral("x.pelorin"));
-    EXPECT_EQ(album.albumIcon, moved + QStringLiteral("icon.jpg"));
-    EXPECT_EQ(album.songs[0].SourceFile, moved + QStringLiteral("b.mp3"));
-    EXPECT_EQ(album.songs[1].SourceFile, moved + QStringLiteral("a.mp3"));
-    EXPECT_EQ(album.songs[1].PictureFile, moved + QStringLiteral("cover.png"));
-    EXPECT_EQ(album.songs[3].PictureFile, Album().songs[3].PictureFile); // the cache did not move
-
-    InMemoryAlbumList opened;
-    EXPECT_TRUE(PlacedAlbumMessage(PlaceAlbum(opened, album)).isEmpty());
-    EXPECT_EQ(opened.Count(), 4);
-}
-
 TEST_F(AlbumFileTest, GoneFilesAreLeftOutOrFallBack)
 {
     WriteAlbumFile(AlbumFile(), Album());
@@ -138,65 +121,6 @@ TEST_F(AlbumFileTest, GoneFilesAreLeftOutOrFallBack)
     EXPECT_EQ(opened.RowAt(2)->Data.PictureFile, cached);
     EXPECT_EQ(Bytes(cached), Bytes(TagFixture("cover.jpg")));
 }
-
-struct BadFileCase
-{
-    const char *label;
-    QByteArray content;
-    const char *reason;
-};
-
-void PrintTo(const BadFileCase &c, std::ostream *out)
-{
-    *out << c.label;
-}
-
-QByteArray ValidFile()
-{
-    return QByteArrayLiteral("{\"format\": \"pelorin-album\", \"version\": 1, \"albumName\": \"名\", "
-                             "\"songs\": [{\"sourceFile\": {\"path\": \"/m/a.mp3\", \"relativePath\": \"a.mp3\"}, "
-                             "\"songName\": \"歌\"}]}\n");
-}
-
-class BadAlbumFile : public ::testing::TestWithParam<BadFileCase>
-{
-};
-
-TEST_P(BadAlbumFile, IsRefusedWithItsReason)
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("bad.pelorin"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GetParam().content);
-    file.close();
-    try {
-        ReadAlbumFile(path);
-        ADD_FAILURE() << "the file was taken";
-    } catch (const AppError &error) {
-        EXPECT_EQ(error.message(), QStringLiteral("无法打开专辑文件“%1”：").arg(path) + QString::fromUtf8(GetParam().reason));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Contents, BadAlbumFile, ::testing::Values(
-    BadFileCase{"empty", "", "文件是空的"},
-    BadFileCase{"blank", " \r\n\t", "文件是空的"},
-    BadFileCase{"cut_in_a_string", ValidFile().left(40), "文件不完整，可能没有保存或复制完"},
-    BadFileCase{"cut_in_a_character", ValidFile().left(ValidFile().indexOf("\xE5\x90\x8D") + 1),
-                "文件不完整，可能没有保存或复制完"},
-    BadFileCase{"cut_before_the_end", ValidFile().left(ValidFile().size() - 3), "文件不完整，可能没有保存或复制完"},
-    BadFileCase{"not_json", QByteArray("ID3\x03\x00\x00\x00\x00\x00\x10", 10), "这不是专辑文件"},
-    BadFileCase{"json_array", "[1, 2]", "这不是专辑文件"},
-    BadFileCase{"other_format", "{\"format\": \"playlist\", \"version\": 1, \"songs\": []}", "这不是专辑文件"},
-    BadFileCase{"newer_version", "{\"format\": \"pelorin-album\", \"version\": 2, \"songs\": []}",
-                "文件的格式版本是2，这个程序只能打开版本1的专辑文件，请使用更新的版本"},
-    BadFileCase{"version_as_text", "{\"format\": \"pelorin-album\", \"version\": \"1\", \"songs\": []}",
-                "无法识别文件的格式版本"},
-    BadFileCase{"song_without_file", "{\"format\": \"pelorin-album\", \"version\": 1, \"songs\": [{}]}",
-                "文件已损坏（第1首歌曲的记录不对）"},
-    BadFileCase{"title_not_text", "{\"format\": \"pelorin-album\", \"version\": 1, \"songs\": "
-                "[{\"sourceFile\": {\"path\": \"/a.mp3\"}, \"songName\": 5}]}",
-                "文件已损坏（第1首歌曲的记录不对）"}));
 
 TEST(AlbumFileWrite, AFullDiskLeavesTheOldFileWhole)
 {

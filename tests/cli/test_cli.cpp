@@ -154,26 +154,20 @@ TEST(PelorinBuild, SavedAlbumOpensWithTheSameRowsAlsoWhenItsFolderMoved)
     ASSERT_EQ(result.code, 0) << result.err.toStdString();
     EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
     EXPECT_EQ(result.out, QString(listed.out).replace(app.file(QStringLiteral("album/")), app.file(QStringLiteral("moved/"))));
-}
 
-TEST(PelorinBuild, GoneSongsAreListedAndBadAlbumFilesRefused)
-{
-    CliApp app;
-    const QStringList files = AlbumFolder(app, QStringLiteral("album/"));
-    const QString albumFile = app.file(QStringLiteral("album/x.pelorin"));
-    ASSERT_EQ(app.Run(QStringList{QStringLiteral("--save"), albumFile} + files).code, 0);
-    QFile::remove(app.file(QStringLiteral("album/song2.mp3")));
-    CliApp::Result result = app.Run({QStringLiteral("--open"), albumFile, QStringLiteral("--list")});
+    // A song that is gone is told of (by the path it was saved with) and
+    // left out; a bad album file is refused.
+    QFile::remove(app.file(QStringLiteral("moved/song2.mp3")));
+    result = app.Run({QStringLiteral("--open"), app.file(QStringLiteral("moved/x.pelorin")), QStringLiteral("--list")});
     EXPECT_EQ(result.code, 0);
-    EXPECT_EQ(result.out.count(QLatin1Char('\n')), 3);
-    EXPECT_EQ(result.err, QStringLiteral("下列歌曲文件已经不存在，没有加入列表：\n") + app.file(QStringLiteral("album/song2.mp3"))
-                              + QLatin1Char('\n'));
-
-    app.write(QStringLiteral("album/x.pelorin"), "{\"format\": \"pelorin-album\", \"version\": 2}");
-    result = app.Run({QStringLiteral("--open"), albumFile});
+    EXPECT_EQ(result.err, QStringLiteral("下列歌曲文件已经不存在，没有加入列表：\n")
+                              + app.file(QStringLiteral("album/song2.mp3\n")));
+    app.write(QStringLiteral("moved/x.pelorin"), "{\"format\": \"pelorin-album\", \"version\": 2}");
+    result = app.Run({QStringLiteral("--open"), app.file(QStringLiteral("moved/x.pelorin"))});
     EXPECT_EQ(result.code, 1);
-    EXPECT_TRUE(result.err.startsWith(QStringLiteral("无法打开专辑文件“") + albumFile + QStringLiteral("”：文件的格式版本是2")))
-        << result.err.toStdString();
+    EXPECT_TRUE(result.err.contains(QStringLiteral("文件的格式版本是2"))) << result.err.toStdString();
     EXPECT_TRUE(Empty(app.file(QStringLiteral("data"))));
 }
+
+
 } // namespace

@@ -73,7 +73,6 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, EmbeddedExtras, ::testing::Values(
     ExtrasCase{"apic_empty.mp3", "C.UTF-8", "", ""},
     ExtrasCase{"apic_link.mp3", "C.UTF-8", "", ""},
     ExtrasCase{"covr_truncated.m4a", "C.UTF-8", "", ""},
-    ExtrasCase{"tagged_id3v24.mp3", "C.UTF-8", "", ""},
     ExtrasCase{"loop.m4a", "C.UTF-8", "", ""},
     ExtrasCase{"truncated_in_tag.mp3", "C.UTF-8", "", ""}));
 
@@ -99,8 +98,6 @@ TEST_P(SyncedToLrc, Lines)
 }
 
 INSTANTIATE_TEST_SUITE_P(Pieces, SyncedToLrc, ::testing::Values(
-    LrcCase{"a_line_each", {{0, QStringLiteral("one")}, {1500, QStringLiteral("two")}},
-            "[00:00.00]one\r\n[00:01.50]two"},
     LrcCase{"syllables_with_leading_breaks",
             {{1000, QStringLiteral("Hel")}, {1200, QStringLiteral("lo")}, {2000, QStringLiteral("\nworld")}},
             "[00:01.00]Hello\r\n[00:02.00]world"},
