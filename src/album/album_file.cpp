@@ -118,8 +118,8 @@ private:
 
     QString Resolve(const QString &absolute, const QString &relative) const
     {
-        const QString beside =
-            relative.isEmpty() ? QString() : QDir::cleanPath(m_folder.absoluteFilePath(relative));
+        const QString beside
+            = relative.isEmpty() ? QString() : QDir::cleanPath(m_folder.absoluteFilePath(relative));
         const QFileInfo stored(absolute);
         const QFileInfo moved(beside);
         const bool storedExists = !absolute.isEmpty() && stored.isFile();
