@@ -8,7 +8,6 @@
 #include "build/assets.h"
 #include "build/work_folder.h"
 #include "intake/dropped_files.h"
-#include "media/picture_cache.h"
 #include "platform/app_error.h"
 #include "platform/user_cache_folder.h"
 
