@@ -51,9 +51,14 @@ QImage DefaultAlbumIcon(int size)
     return image;
 }
 
+QString DefaultAlbumIconPath()
+{
+    return ApplicationFolder() + QStringLiteral("pic/dft.png");
+}
+
 QString DefaultAlbumIconFile()
 {
-    const QString file = ApplicationFolder() + QStringLiteral("pic/dft.png");
+    const QString file = DefaultAlbumIconPath();
     if (!QFile::exists(file) && !DefaultAlbumIcon().save(file, "PNG"))
         WriteLog(QStringLiteral("Cannot create default album icon ") + file);
     return file;

@@ -10,3 +10,6 @@ QImage DefaultAlbumIcon(int size = 96);
 // write (a missing or read-only pic/) must not stop the program: it is only
 // logged, and the path is returned all the same.
 QString DefaultAlbumIconFile();
+
+// The same path, without writing anything.
+QString DefaultAlbumIconPath();

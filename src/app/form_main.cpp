@@ -67,6 +67,7 @@ TFormMain::TFormMain(QWidget *parent)
     ConnectAlbumIcon();
     ConnectRowCommands();
     ConnectCellEditor();
+    ConnectAlbumFileCommands();
 
     auto *central = new QWidget(this);
     auto *centralLayout = new QVBoxLayout(central);
@@ -96,6 +97,10 @@ void TFormMain::CreateMenus()
 {
     MainMenu1 = menuBar();
     QMenu *album = MainMenu1->addMenu(QStringLiteral("专辑(&F)"));
+    MenuAlbumOpen = album->addAction(QStringLiteral("打开专辑(&O)..."));
+    MenuAlbumSave = album->addAction(QStringLiteral("保存专辑(&S)"));
+    MenuAlbumSaveAs = album->addAction(QStringLiteral("专辑另存为..."));
+    album->addSeparator();
     MenuAlbumBuild = album->addAction(QStringLiteral("生成(&B)"));
     MenuAlbumAbout = album->addAction(QStringLiteral("关于"));
     album->addSeparator();

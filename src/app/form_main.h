@@ -2,6 +2,8 @@
 
 #include "app/song_grid.h"
 
+#include "album/album_document.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -59,6 +61,9 @@ public:
     QMenu *PopupMenuMusic = nullptr;
 
     // Menu items of the main menu.
+    QAction *MenuAlbumOpen = nullptr;
+    QAction *MenuAlbumSave = nullptr;
+    QAction *MenuAlbumSaveAs = nullptr;
     QAction *MenuAlbumBuild = nullptr;
     QAction *MenuAlbumAbout = nullptr;
     QAction *MenuAlbumExit = nullptr;
@@ -82,6 +87,12 @@ public:
 
     // Tick counter of the update notice.
     int VersionTickCount = 0;
+
+    // The album file the list was last saved to or opened from; empty until
+    // then. Its dialogs are kept, so they remember the last folder.
+    QString AlbumFile;
+    QFileDialog *OpenAlbumDialog = nullptr;
+    QFileDialog *SaveAlbumDialog = nullptr;
 
 public slots:
     void SpeedButtonExitClick();
@@ -114,6 +125,24 @@ public slots:
     bool VDT1KeyDown(int key);
     void SpeedButtonMusicDelClick();
     void N19Click();
+    // Album files: "打开专辑(&O)...", "保存专辑(&S)", "专辑另存为..."
+    // (form_main_album_file.cpp). The saves return whether the file was written.
+    void MenuAlbumOpenClick();
+    bool MenuAlbumSaveClick();
+    bool MenuAlbumSaveAsClick();
+
+public:
+    // Replaces the list with the album of the file; false (the person was
+    // told why) when it cannot be opened, and the list stays as it was.
+    bool OpenAlbumFile(const QString &path);
+    // Writes the album to the file; false (the person was told) on failure.
+    bool SaveAlbumFile(const QString &path);
+    // Whether the album differs from what was last saved or opened (from the
+    // empty album before that).
+    bool AlbumHasChanges() const;
+    // The album may have changed: the title follows once control returns to
+    // the event loop.
+    void NoteAlbumChange();
 
 public:
     // The picture preview window (form_show_pic.h) and the in-place cell
@@ -144,7 +173,13 @@ private:
     void ConnectAlbumIcon();
     void ConnectRowCommands();
     void ConnectCellEditor();
+    void ConnectAlbumFileCommands();
     void MoveFocusedSong(bool down);
+    AlbumDocument CurrentAlbum() const;
+    void ShowAlbumIcon(const QString &path);
+    void ShowAlbumTitle();
 
     std::unique_ptr<TPtInfo> m_settings;
+    AlbumDocument m_savedAlbum; // as last saved or opened
+    bool m_titlePending = false;
 };

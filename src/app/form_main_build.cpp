@@ -33,4 +33,5 @@ void TFormMain::SpeedButtonBuildClick()
 
     BuildDialogs dialogs(this);
     RunBuild(*VDT1, dialogs, AlbumName);
+    NoteAlbumChange(); // the build may have settled a new album name
 }

@@ -51,6 +51,7 @@ void TFormMain::ImageIconDblClick()
         const QImage icon = DisplayImage(LoadPicture(path));
         ImageIcon->setPixmap(QPixmap::fromImage(icon));
         AlbumIconFile = path;
+        NoteAlbumChange();
     } catch (const AppError &error) {
         ShowErrorBox(this, error.message());
     }

@@ -27,9 +27,12 @@ bool Is(const QString &argument, const QString &name)
 QString CliUsage()
 {
     return QStringLiteral(
-        "用法：pelorin-build [--album 专辑名称] [--icon 图片] [--no-overwrite] [--list] 文件...\n"
-        "  文件如同拖放到空窗口：先加入歌曲，再加入图片，最后加入歌词。\n"
-        "  --album 名称     专辑名称（默认使用建议的名称）\n"
+        "用法：pelorin-build [--open 专辑文件] [--save 专辑文件] [--album 专辑名称] [--icon 图片]\n"
+        "                    [--no-overwrite] [--list] 文件...\n"
+        "  文件如同拖放到窗口：先加入歌曲，再加入图片，最后加入歌词。\n"
+        "  --open 专辑文件  打开保存的专辑（*.pelorin），文件加在它的歌曲之后\n"
+        "  --save 专辑文件  把专辑保存为专辑文件，不生成\n"
+        "  --album 名称     专辑名称（默认使用专辑文件里的名称或建议的名称）\n"
         "  --icon 图片      专辑图标（默认 pic/dft.png）\n"
         "  --no-overwrite   专辑文件夹已存在时不覆盖，报错退出\n"
         "  --list           只列出歌曲，不生成\n");
@@ -45,6 +48,12 @@ std::optional<CliOptions> ParseCliOptions(const QStringList &arguments, QString 
             options.files.append(argument);
         } else if (argument == QLatin1String("--")) {
             optionsEnded = true;
+        } else if (Is(argument, QStringLiteral("--open"))) {
+            if (!TakeValue(QStringLiteral("--open"), arguments, i, options.open, error))
+                return std::nullopt;
+        } else if (Is(argument, QStringLiteral("--save"))) {
+            if (!TakeValue(QStringLiteral("--save"), arguments, i, options.save, error))
+                return std::nullopt;
         } else if (Is(argument, QStringLiteral("--album"))) {
             if (!TakeValue(QStringLiteral("--album"), arguments, i, options.album, error))
                 return std::nullopt;
@@ -65,7 +74,7 @@ std::optional<CliOptions> ParseCliOptions(const QStringList &arguments, QString 
             return std::nullopt;
         }
     }
-    if (options.files.isEmpty()) {
+    if (options.files.isEmpty() && !options.open) {
         error = QStringLiteral("没有给出文件");
         return std::nullopt;
     }

@@ -6,9 +6,13 @@
 #include <optional>
 
 // The command line of pelorin-build:
-//   pelorin-build [--album NAME] [--icon PICTURE] [--no-overwrite] [--list] FILE...
+//   pelorin-build [--open ALBUM.pelorin] [--save ALBUM.pelorin] [--album NAME]
+//                 [--icon PICTURE] [--no-overwrite] [--list] FILE...
+// Files are needed unless an album file is opened.
 struct CliOptions
 {
+    std::optional<QString> open;
+    std::optional<QString> save;
     std::optional<QString> album;
     QString icon;
     bool noOverwrite = false;

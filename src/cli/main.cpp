@@ -7,7 +7,9 @@
 #include "cli/row_listing.h"
 #include "cli/stop_signals.h"
 
+#include "album/album_file.h"
 #include "album/album_globals.h"
+#include "album/album_opening.h"
 #include "album/default_album_icon.h"
 #include "album/in_memory_album_list.h"
 #include "build/build_driver.h"
@@ -70,17 +72,35 @@ int Run(const CliOptions &options)
         files.append(info.absoluteFilePath());
     }
 
-    SettleAlbumIcon(options.icon);
     InMemoryAlbumList list;
-    AddDroppedFiles(list, files);
-    if (options.list) {
-        Print(stdout, ListRows(list));
-        return kSucceeded;
+    // The name the build answers with: --album, else the opened album's.
+    std::optional<QString> albumAnswer = options.album;
+    if (options.open) {
+        const PlacedAlbum placed = PlaceAlbum(list, ReadAlbumFile(QFileInfo(*options.open).absoluteFilePath()));
+        const QString message = PlacedAlbumMessage(placed);
+        if (!message.isEmpty())
+            Print(stderr, message + QLatin1Char('\n'));
+        AlbumIconFile = placed.albumIcon;
+        if (!albumAnswer && !placed.albumName.isEmpty())
+            albumAnswer = placed.albumName;
     }
+    if (!options.open || !options.icon.isEmpty())
+        SettleAlbumIcon(options.icon);
+    AddDroppedFiles(list, files);
+    if (options.save) {
+        const QString albumFile = QFileInfo(*options.save).absoluteFilePath();
+        WriteAlbumFile(albumFile, CaptureAlbum(list, albumAnswer.value_or(QString()), AlbumIconFile));
+        Print(stdout, albumFile + QLatin1Char('\n'));
+    }
+    if (options.list)
+        Print(stdout, ListRows(list));
+    if (options.save || options.list)
+        return kSucceeded;
 
     // A new run remembers no album name: the build asks for one, and
-    // --album is the answer.
-    HeadlessUser user(options.album, !options.noOverwrite);
+    // --album (or the opened album's name) is the answer, as if the window
+    // had asked with it filled in.
+    HeadlessUser user(albumAnswer, !options.noOverwrite);
     // Ctrl-C or SIGTERM stop the build the way Cancel does in the window.
     StopSignals stopSignals([&user](int) { user.Stop(); });
     QString albumName;

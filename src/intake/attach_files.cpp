@@ -2,6 +2,7 @@
 
 #include "album/album_list.h"
 #include "album/attach_picture.h"
+#include "media/picture_cache.h"
 #include "media/sorted_paths.h"
 #include "media/text_decoding.h"
 #include "platform/text_trim.h"
@@ -12,6 +13,13 @@ AlbumRow *StartRow(const IAlbumList &list)
     AlbumRow *focused = list.Focused();
     return focused ? focused : list.First();
 }
+
+// A picture the user chose or that lies beside the song; the song's own
+// embedded picture gives way to an attached one.
+bool HasChosenPicture(const TOrbData &song)
+{
+    return !song.PictureFile.isEmpty() && !IsCachedPicture(song.PictureFile);
+}
 } // namespace
 
 void AttachPictures(IAlbumList &list, const QStringList &files)
@@ -21,7 +29,7 @@ void AttachPictures(IAlbumList &list, const QStringList &files)
         return;
     UpdateBracket bracket(list);
     for (const QString &file : SortedPaths(files)) {
-        while (row && (!list.Record(row).PictureFile.isEmpty() || list.Record(row).SourceFile.isEmpty()))
+        while (row && (HasChosenPicture(list.Record(row)) || list.Record(row).SourceFile.isEmpty()))
             row = list.Next(row);
         if (!row)
             return;

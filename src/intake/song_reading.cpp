@@ -1,6 +1,8 @@
 #include "intake/song_reading.h"
 
 #include "media/audio_genie3.h"
+#include "media/picture_cache.h"
+#include "media/song_extras.h"
 #include "media/song_format.h"
 #include "media/song_names.h"
 #include "media/text_decoding.h"
@@ -47,5 +49,13 @@ TOrbData ReadSongRecord(const QString &path)
     const QString lyrics = FindCompanionFile(path, CompanionKind::Lyrics);
     if (!lyrics.isEmpty())
         song.LyricsText = TrimText(LoadTextFile(lyrics));
+    // Without a companion file, the song's own picture and lyrics stand in.
+    if (picture.isEmpty() || lyrics.isEmpty()) {
+        const SongExtras extras = ReadSongExtras(path, picture.isEmpty(), lyrics.isEmpty());
+        if (extras.picture)
+            song.PictureFile = CachePicture(*extras.picture);
+        if (lyrics.isEmpty())
+            song.LyricsText = extras.lyrics;
+    }
     return song;
 }

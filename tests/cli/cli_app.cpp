@@ -53,6 +53,7 @@ CliApp::CliApp()
     SetJava("echo \"$@\" >> \"" + file(QStringLiteral("calls")).toUtf8() + "\"\n"
             "if [ \"$1\" = -jar ]; then rm -rf \"" + file(QStringLiteral("snapshot")).toUtf8() + "\"; "
             "cp -r \"$5\" \"" + file(QStringLiteral("snapshot")).toUtf8() + "\"; fi\n"
+            "if [ -e \"" + file(QStringLiteral("stop-before-packaging")).toUtf8() + "\" ]; then exit 2; fi\n"
             "exec \"" + java.toUtf8() + "\" \"$@\"\n");
 }
 
@@ -98,6 +99,8 @@ void CliApp::Start(QProcess &process, const QStringList &arguments, const QStrin
     variables.remove(QStringLiteral("LC_CTYPE"));
     // The installation identifier's per-user store lives in the test folder.
     variables.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
+    // The cache of the songs' embedded pictures, too.
+    variables.insert(QStringLiteral("XDG_CACHE_HOME"), file(QStringLiteral("cache")));
     for (auto it = environment.begin(); it != environment.end(); ++it)
         variables.insert(it.key(), it.value());
     process.setProcessEnvironment(variables);

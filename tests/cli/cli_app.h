@@ -12,7 +12,8 @@
 // the staged template, the real tools (jars copied, so the signing key is
 // made here), default pictures, settings, log/ and data/, no output/ yet.
 // The Java runtime is reached through a script that notes each command line
-// in "calls" and copies the working folder to "snapshot" before packaging.
+// in "calls" and copies the working folder to "snapshot" before packaging;
+// while a file "stop-before-packaging" exists, it then fails with exit code 2.
 class CliApp
 {
 public:

@@ -3,6 +3,7 @@
 #include "build/album_naming.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -103,4 +104,70 @@ TEST(PelorinBuild, IconThatIsNoPictureIsRefusedBeforeBuilding)
     EXPECT_EQ(result.err, QStringLiteral("Unknown picture file extension (.lrc)\n"));
     EXPECT_TRUE(Empty(app.file(QStringLiteral("data"))));
 }
+// An album folder inside the test's application folder: songs with
+// companion files, a dropped picture and lyrics, and a song that brings its
+// own picture and lyrics.
+QStringList AlbumFolder(const CliApp &app, const QString &folder)
+{
+    const QString tags = QStringLiteral(PELORIN_TEST_DATA_DIR "/tags/");
+    const QStringList sources{kSongs + QStringLiteral("song1.mp3"), kSongs + QStringLiteral("song1.jpg"),
+                              kSongs + QStringLiteral("song1.lrc"), kSongs + QStringLiteral("song2.mp3"),
+                              kSongs + QStringLiteral("cover.png"), kSongs + QStringLiteral("words.lrc"),
+                              tags + QStringLiteral("apic_jpeg.mp3"), tags + QStringLiteral("sylt.mp3")};
+    QDir().mkpath(app.file(folder));
+    QStringList files;
+    for (const QString &source : sources) {
+        // The song with its own picture comes last, so the dropped picture
+        // goes to a row without one.
+        QString name = QFileInfo(source).fileName();
+        if (name == QStringLiteral("apic_jpeg.mp3"))
+            name = QStringLiteral("zz_cover.mp3");
+        QFile::copy(source, app.file(folder + name));
+        if (!name.endsWith(QStringLiteral(".jpg")) && name != QStringLiteral("song1.lrc"))
+            files.append(app.file(folder + name));
+    }
+    return files;
+}
+
+TEST(PelorinBuild, SavedAlbumOpensWithTheSameRowsAlsoWhenItsFolderMoved)
+{
+    CliApp app;
+    const QStringList files = AlbumFolder(app, QStringLiteral("album/"));
+    const CliApp::Result listed = app.Run(QStringList{QStringLiteral("--list")} + files);
+    ASSERT_EQ(listed.code, 0) << listed.err.toStdString();
+    // The embedded picture in the cache and the lyrics from the tags are listed.
+    const QString cache = app.file(QStringLiteral("cache/Pelorin/pictures/"));
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("\t") + cache)) << listed.out.toStdString();
+    EXPECT_TRUE(listed.out.contains(QStringLiteral("[00:01.00]第一行\\r\\n[00:02.50]第二行")))
+        << listed.out.toStdString();
+
+    const QString albumFile = app.file(QStringLiteral("album/x.pelorin"));
+    CliApp::Result result = app.Run(QStringList{QStringLiteral("--save"), albumFile} + files);
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, albumFile + QLatin1Char('\n'));
+    result = app.Run({QStringLiteral("--open"), albumFile, QStringLiteral("--list")});
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, listed.out);
+
+    ASSERT_TRUE(QDir().rename(app.file(QStringLiteral("album")), app.file(QStringLiteral("moved"))));
+    result = app.Run({QStringLiteral("--open"), app.file(QStringLiteral("moved/x.pelorin")), QStringLiteral("--list")});
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    EXPECT_EQ(result.out, QString(listed.out).replace(app.file(QStringLiteral("album/")), app.file(QStringLiteral("moved/"))));
+
+    // A song that is gone is told of (by the path it was saved with) and
+    // left out; a bad album file is refused.
+    QFile::remove(app.file(QStringLiteral("moved/song2.mp3")));
+    result = app.Run({QStringLiteral("--open"), app.file(QStringLiteral("moved/x.pelorin")), QStringLiteral("--list")});
+    EXPECT_EQ(result.code, 0);
+    EXPECT_EQ(result.err, QStringLiteral("下列歌曲文件已经不存在，没有加入列表：\n")
+                              + app.file(QStringLiteral("album/song2.mp3\n")));
+    app.write(QStringLiteral("moved/x.pelorin"), "{\"format\": \"pelorin-album\", \"version\": 2}");
+    result = app.Run({QStringLiteral("--open"), app.file(QStringLiteral("moved/x.pelorin"))});
+    EXPECT_EQ(result.code, 1);
+    EXPECT_TRUE(result.err.contains(QStringLiteral("文件的格式版本是2"))) << result.err.toStdString();
+    EXPECT_TRUE(Empty(app.file(QStringLiteral("data"))));
+}
+
+
 } // namespace

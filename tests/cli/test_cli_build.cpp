@@ -174,4 +174,37 @@ TEST_P(AlbumNameBuildTest, TitleIsTheNameAsTyped)
 
 INSTANTIATE_TEST_SUITE_P(Names, AlbumNameBuildTest, ::testing::Values(
     " My  Album ", ",lib,", "Rock'n'Roll & Co", "@home 100%", "中文", "%s%n 100%"));
+// One real build, from a saved album whose first song brings its own picture:
+// its songs.json is the one a build straight from the files stages, and its
+// first picture is the song's embedded one, byte for byte.
+TEST(PelorinBuildE2e, OpenedAlbumBuildsAsTheFilesDoWithTheEmbeddedPicture)
+{
+    CliApp app;
+    QDir().mkpath(app.file(QStringLiteral("album")));
+    QFile::copy(QStringLiteral(PELORIN_TEST_DATA_DIR "/tags/apic_jpeg.mp3"), app.file(QStringLiteral("album/a.mp3")));
+    for (const char *name : {"song1.mp3", "song1.jpg", "song1.lrc", "song3.m4a"})
+        QFile::copy(kSongs + QLatin1String(name), app.file(QStringLiteral("album/") + QLatin1String(name)));
+    const QStringList files{app.file(QStringLiteral("album/a.mp3")), app.file(QStringLiteral("album/song1.mp3")),
+                            app.file(QStringLiteral("album/song3.m4a"))};
+    const QStringList named{QStringLiteral("--album"), QStringLiteral("专辑")};
+
+    // Straight from the files, stopped before packaging: what was staged.
+    app.write(QStringLiteral("stop-before-packaging"), "");
+    ASSERT_EQ(app.Run(named + files).code, 1);
+    const QByteArray staged = app.read(QStringLiteral("snapshot/res/raw/songs.json"));
+    ASSERT_FALSE(staged.isEmpty());
+    QFile::remove(app.file(QStringLiteral("stop-before-packaging")));
+
+    const QString albumFile = app.file(QStringLiteral("album/x.pelorin"));
+    ASSERT_EQ(app.Run(QStringList{QStringLiteral("--save"), albumFile} + named + files).code, 0);
+    const CliApp::Result result = app.Run({QStringLiteral("--open"), albumFile});
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    const QString apk = app.file(QStringLiteral("output/专辑.apk"));
+    EXPECT_EQ(result.out, apk + QLatin1Char('\n'));
+    ASSERT_TRUE(CliApp::Verifies(apk));
+    EXPECT_EQ(CliApp::Unzip(apk, QStringLiteral("res/raw/songs.json")), staged);
+    EXPECT_EQ(CliApp::Unzip(apk, QStringLiteral("assets/images/pic1.jpg")),
+              BuildData(QStringLiteral("../tags/cover.jpg")));
+    EXPECT_EQ(CliApp::Unzip(apk, QStringLiteral("assets/images/pic2.jpg")), BuildData(QStringLiteral("songs/song1.jpg")));
+}
 } // namespace

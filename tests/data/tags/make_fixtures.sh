@@ -108,4 +108,54 @@ loop = ftyp + atom64(b"moov", 8, atom64(b"udta", 8, atom(b"meta", b"\x00" * 4)))
 loop += atom(b"moov", atom(b"trak", b"\x00" * 16, size=4096)) + atom(b"free", size=0)
 open("loop.m4a", "wb").write(loop)
 PYEOF
+
+# Songs that carry their own pictures and lyrics.
+for name in apic_jpeg apic_png apic_two uslt_two_languages sylt \
+    apic_truncated apic_wrong_mime apic_empty apic_link; do
+  mp3 "$name.mp3" 1 800 -id3v2_version 0 -write_id3v1 0 -map_metadata -1
+done
+m4a covr_lyr.m4a 1 820 -metadata title=封面歌
+m4a covr_truncated.m4a 1 840
+
+"$PY" - <<'PYEOF'
+from mutagen.id3 import ID3, APIC, SYLT, TIT2, USLT, Encoding, PictureType
+from mutagen.mp4 import MP4, MP4Cover
+
+jpeg = open("cover.jpg", "rb").read()
+png = open("cover.png", "rb").read()
+
+def tag(path, *frames, version=3):
+    tags = ID3()
+    tags.add(TIT2(encoding=Encoding.UTF16, text=path))
+    for frame in frames:
+        tags.add(frame)
+    tags.save(path, v2_version=version)
+
+def picture(data, mime="image/jpeg", kind=PictureType.COVER_FRONT, desc="cover"):
+    return APIC(encoding=Encoding.UTF16, mime=mime, type=kind, desc=desc, data=data)
+
+tag("apic_jpeg.mp3", picture(jpeg))
+tag("apic_png.mp3", picture(png, "image/png"), version=4)
+# A back cover first, then the front cover: the front cover is the one taken.
+tag("apic_two.mp3", picture(png, "image/png", PictureType.COVER_BACK, "back"), picture(jpeg, desc="front"))
+tag("uslt_two_languages.mp3",
+    USLT(encoding=Encoding.UTF16, lang="eng", desc="", text="First English line\nSecond English line\n"),
+    USLT(encoding=Encoding.UTF16, lang="chi", desc="", text="第一句中文\n第二句中文"))
+tag("sylt.mp3", SYLT(encoding=Encoding.UTF8, lang="chi", format=2, type=1, desc="",
+                     text=[("第一行", 1000), ("第二行", 2500), ("第三行", 61230)]), version=4)
+
+# Pictures that cannot be shown: cut short, declared as text, empty, a link.
+tag("apic_truncated.mp3", picture(jpeg[: len(jpeg) // 2]))
+tag("apic_wrong_mime.mp3", picture(jpeg, "text/plain"))
+tag("apic_empty.mp3", picture(b""))
+tag("apic_link.mp3", picture(b"http://example.com/cover.jpg", "-->"))
+
+song = MP4("covr_lyr.m4a")
+song["covr"] = [MP4Cover(jpeg, imageformat=MP4Cover.FORMAT_JPEG)]
+song["\xa9lyr"] = ["[00:01.00]封面歌第一行\n[00:02.00]封面歌第二行"]
+song.save()
+song = MP4("covr_truncated.m4a")
+song["covr"] = [MP4Cover(png[: len(png) // 2], imageformat=MP4Cover.FORMAT_PNG)]
+song.save()
+PYEOF
 echo "fixtures written to $(pwd)"
