@@ -10,3 +10,8 @@ QImage DefaultAlbumIcon(int size = 96);
 // write (a missing or read-only pic/) must not stop the program: it is only
 // logged, and the path is returned all the same.
 QString DefaultAlbumIconFile();
+
+// A picture chosen as album icon, decoded for the toolbar: reduced to at most
+// 192 pixels a side when it is a JPEG, so a photo of any size can be chosen.
+// Throws AppError as LoadPicture does.
+QImage LoadAlbumIconImage(const QString &path);

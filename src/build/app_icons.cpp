@@ -4,6 +4,7 @@
 #include "build/icon_square_crop.h"
 
 #include "media/picture_loader.h"
+#include "media/picture_scaling.h"
 
 namespace {
 
@@ -24,7 +25,9 @@ constexpr IconDensity IconDensities[] = {
 
 void MakePngIcon(const QString &pictureFile, const QString &pngFile, int size)
 {
-    const TPicture picture = LoadPicture(pictureFile);
+    // A photo is decoded reduced: its centre square still has far more
+    // pixels than the largest icon needs.
+    const TPicture picture = LoadPicture(pictureFile, [](QSize stored) { return ShorterSideAtMost(stored, 1024); });
     if (picture.IsPng()) {
         TPngImage copy = picture.Png();
         if (copy.Width() != size || copy.Height() != size)

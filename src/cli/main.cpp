@@ -11,7 +11,6 @@
 #include "album/in_memory_album_list.h"
 #include "build/build_driver.h"
 #include "intake/dropped_files.h"
-#include "media/picture_loader.h"
 #include "platform/app_error.h"
 #include "platform/app_folder.h"
 #include "settings/pt_info.h"
@@ -48,7 +47,7 @@ void SettleAlbumIcon(const QString &icon)
         return;
     }
     const QString path = QFileInfo(icon).absoluteFilePath();
-    LoadPicture(path);
+    LoadAlbumIconImage(path);
     AlbumIconFile = path;
 }
 
@@ -109,6 +108,6 @@ int main(int argc, char **argv)
     } catch (const AppError &appError) {
         return Fail(ErrorBoxText(appError.message()));
     } catch (const std::exception &otherError) {
-        return Fail(ErrorBoxText(QString::fromLocal8Bit(otherError.what())));
+        return Fail(ErrorBoxText(ExceptionMessage(otherError)));
     }
 }
