@@ -2,7 +2,8 @@
 // picture: row thumbnail, preview, toolbar icon and launcher icons. Each use
 // runs in its own process, so its peak memory is its own.
 //
-//   bench_large_jpeg make FILE [WIDTH HEIGHT [progressive]]   (default 16384 x 12208)
+//   bench_large_jpeg make FILE [WIDTH HEIGHT [baseline|progressive [GRAIN]]]
+//                                      (default 16384 x 12208, baseline, grain 24 as in a photo)
 //   bench_large_jpeg thumbnail|preview|icon|appicons FILE
 //
 // Prints the wall time and the peak resident memory of the use.
@@ -52,7 +53,8 @@ int main(int argc, char **argv)
         const int width = argc > 4 ? std::atoi(argv[3]) : 16384;
         const int height = argc > 4 ? std::atoi(argv[4]) : 12208;
         const bool progressive = argc > 5 && std::strcmp(argv[5], "progressive") == 0;
-        if (!WriteGradientJpeg(file, width, height, progressive))
+        const int grain = argc > 6 ? std::atoi(argv[6]) : 24;
+        if (!WriteGradientJpeg(file, width, height, progressive, grain))
             return 1;
         result = QStringLiteral("%1 x %2 (%3 megapixels)").arg(width).arg(height).arg(double(width) * height / 1e6);
     } else if (std::strcmp(use, "thumbnail") == 0) {

@@ -19,9 +19,11 @@ inline void GradientPixel(int x, int y, int width, int height, unsigned char *rg
     rgb[2] = 128;
 }
 
-// A baseline (or progressive) JPEG of the gradient; false when the file
-// cannot be written.
-inline bool WriteGradientJpeg(const QString &path, int width, int height, bool progressive = false)
+// A baseline (or progressive) JPEG of the gradient, with random grain of up
+// to ±`grain` levels (which makes the file as large as a photo's); false
+// when the file cannot be written.
+inline bool WriteGradientJpeg(const QString &path, int width, int height, bool progressive = false,
+                              int grain = 0)
 {
     std::FILE *out = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!out)
@@ -41,10 +43,18 @@ inline bool WriteGradientJpeg(const QString &path, int width, int height, bool p
         jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     std::vector<unsigned char> row(size_t(width) * 3);
+    unsigned random = 12345;
     while (info.next_scanline < info.image_height) {
         const int y = int(info.next_scanline);
-        for (int x = 0; x < width; ++x)
-            GradientPixel(x, y, width, height, &row[size_t(x) * 3]);
+        for (int x = 0; x < width; ++x) {
+            unsigned char *pixel = &row[size_t(x) * 3];
+            GradientPixel(x, y, width, height, pixel);
+            for (int c = 0; grain > 0 && c < 3; ++c) {
+                random = random * 1103515245u + 12345u;
+                const int value = pixel[c] + int((random >> 16) % unsigned(2 * grain + 1)) - grain;
+                pixel[c] = (unsigned char)(value < 0 ? 0 : value > 255 ? 255 : value);
+            }
+        }
         JSAMPROW rows[] = {row.data()};
         jpeg_write_scanlines(&info, rows, 1);
     }
