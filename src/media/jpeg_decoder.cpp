@@ -67,13 +67,13 @@ int ScaleFor(QSize stored, QSize wanted)
 class Decoder
 {
 public:
-    Decoder(const QByteArray &bytes, const std::function<QSize(QSize)> &sizeFor)
+    Decoder(const QByteArray &bytes, const std::function<QSize(QSize)> &sizeFor, JpegEnd end)
         : m_bytes(bytes), m_sizeFor(sizeFor)
     {
         m_info.err = jpeg_std_error(&m_errors.base);
         m_errors.base.error_exit = LeaveWithError;
         m_errors.base.emit_message = OnMessage;
-        m_errors.stopWhenDataRunsOut = InspectJpegEnd(bytes) != JpegEnd::Complete;
+        m_errors.stopWhenDataRunsOut = end != JpegEnd::Complete;
     }
     ~Decoder()
     {
@@ -200,7 +200,8 @@ JpegPicture DecodeJpegData(const QByteArray &bytes, const std::function<QSize(QS
     if (bytes.isEmpty())
         throw AppError(JpegError(QStringLiteral("The file is empty")));
     // Data cut inside its headers would decode to a grey picture or none.
-    if (bytes.startsWith("\xFF\xD8") && InspectJpegEnd(bytes) == JpegEnd::Truncated)
+    const JpegEnd end = InspectJpegEnd(bytes);
+    if (bytes.startsWith("\xFF\xD8") && end == JpegEnd::Truncated)
         throw AppError(JpegError(QStringLiteral("Premature end of file")));
-    return Decoder(bytes, sizeFor).Run();
+    return Decoder(bytes, sizeFor, end).Run();
 }

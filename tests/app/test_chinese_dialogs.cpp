@@ -79,26 +79,23 @@ protected:
         SetUserStoreFile(QString());
     }
 
-    // The files the dialog lists in the folder under its current filter.
+    // The files the dialog lists in the folder under its current filter,
+    // once the background listing has settled.
     QStringList Listed(QFileDialog *dialog)
     {
         dialog->setDirectory(m_files.path());
         auto *view = dialog->findChild<QTreeView *>(QStringLiteral("treeView"));
-        EXPECT_NE(view, nullptr);
         QStringList names;
-        EXPECT_TRUE(QTest::qWaitFor([&] {
+        auto list = [&] {
             names.clear();
-            const QModelIndex root = view->rootIndex();
-            for (int row = 0; row < view->model()->rowCount(root); ++row)
-                names << view->model()->index(row, 0, root).data().toString();
+            for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row)
+                names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            names.sort();
             return !names.isEmpty();
-        }));
-        QTest::qWait(50); // the model may still be adding entries
-        names.clear();
-        const QModelIndex root = view->rootIndex();
-        for (int row = 0; row < view->model()->rowCount(root); ++row)
-            names << view->model()->index(row, 0, root).data().toString();
-        names.sort();
+        };
+        EXPECT_TRUE(QTest::qWaitFor(list));
+        QTest::qWait(50);
+        list();
         return names;
     }
 

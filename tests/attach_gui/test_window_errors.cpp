@@ -49,18 +49,6 @@ protected:
     }
 };
 
-TEST_F(WindowErrors, ALyricsFileOverTheLimitIsRefusedWithItsMessage)
-{
-    const QString song = SongWithLyrics(17LL * 1024 * 1024);
-    QStringList errors;
-    ModalAnswers answers(CloseErrorBox(&errors));
-    ASSERT_TRUE(DropFiles({song}));
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_TRUE(errors[0].startsWith(QStringLiteral("歌词文件“"))) << errors[0].toStdString();
-    EXPECT_TRUE(errors[0].endsWith(QStringLiteral("太大（17825792 字节），不能超过 16 兆字节.")));
-    EXPECT_EQ(Names(), QStringList());
-}
-
 // Run in a child process with little address space left: reading the
 // lyrics runs out of memory in the middle of the drop.
 TEST_F(WindowErrors, OutOfMemoryInADropEndsInTheErrorBox)
