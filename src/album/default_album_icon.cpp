@@ -1,5 +1,7 @@
 #include "album/default_album_icon.h"
 
+#include "media/picture_loader.h"
+#include "media/picture_scaling.h"
 #include "platform/app_folder.h"
 #include "settings/log.h"
 
@@ -62,4 +64,10 @@ QString DefaultAlbumIconFile()
     if (!QFile::exists(file) && !DefaultAlbumIcon().save(file, "PNG"))
         WriteLog(QStringLiteral("Cannot create default album icon ") + file);
     return file;
+}
+
+QImage LoadAlbumIconImage(const QString &path)
+{
+    const TPicture picture = LoadPicture(path, [](QSize size) { return FitWithin(size, QSize(192, 192)); });
+    return picture.IsPng() ? picture.Png().ToImage() : picture.Image();
 }

@@ -13,3 +13,8 @@ QString DefaultAlbumIconFile();
 
 // The same path, without writing anything.
 QString DefaultAlbumIconPath();
+
+// A picture chosen as album icon, decoded for the toolbar: reduced to at most
+// 192 pixels a side when it is a JPEG, so a photo of any size can be chosen.
+// Throws AppError as LoadPicture does.
+QImage LoadAlbumIconImage(const QString &path);

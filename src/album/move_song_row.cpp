@@ -3,6 +3,8 @@
 #include "album/album_list.h"
 #include "album/attach_picture.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 namespace {
@@ -21,6 +23,20 @@ void ExchangeSongFields(TOrbData &a, TOrbData &b)
     std::swap(a.PictureFile, b.PictureFile);
 }
 
+// Rebuilds the row's thumbnail from the picture path it received. An empty
+// path leaves the old thumbnail, which the grid hides. A path whose file is
+// gone clears it: a thumbnail must never show another song's picture.
+void RebuildThumbnail(IAlbumList &list, AlbumRow *row)
+{
+    TOrbData &record = list.Record(row);
+    if (!record.PictureFile.isEmpty()) {
+        const QFileInfo picture(record.PictureFile);
+        if (!picture.exists() || picture.isDir())
+            record.Thumbnail.reset();
+    }
+    AttachPicture(list, record.PictureFile, row);
+}
+
 } // namespace
 
 void MoveSongRow(IAlbumList &list, AlbumRow *row, bool down, const ArrowKeySender &sendArrowKey)
@@ -33,10 +49,8 @@ void MoveSongRow(IAlbumList &list, AlbumRow *row, bool down, const ArrowKeySende
     {
         UpdateBracket update(list);
         ExchangeSongFields(list.Record(row), list.Record(neighbour));
-        // A refused path (empty, missing, not a picture) leaves the row's
-        // old thumbnail in place; the grid hides it when the path is empty.
-        AttachPicture(list, list.Record(row).PictureFile, row);
-        AttachPicture(list, list.Record(neighbour).PictureFile, neighbour);
+        RebuildThumbnail(list, row);
+        RebuildThumbnail(list, neighbour);
         list.RowChanged(row);
         list.RowChanged(neighbour);
     }

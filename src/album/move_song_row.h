@@ -11,7 +11,8 @@ using ArrowKeySender = std::function<void(bool down)>;
 
 // Moves the song of `row` one place down (or up) by exchanging the song data
 // of the row and its neighbour; the rows themselves and their heights stay.
-// Both thumbnails are rebuilt from the exchanged picture paths, then the
+// Both thumbnails are rebuilt from the exchanged picture paths (a path whose
+// file is gone leaves its row without thumbnail), then the
 // arrow key goes to the view so that the focus follows the song. Nothing
 // happens for no row, the first row moved up or the last row moved down.
 void MoveSongRow(IAlbumList &list, AlbumRow *row, bool down, const ArrowKeySender &sendArrowKey);

@@ -17,3 +17,18 @@ void ShowErrorBox(QWidget *parent, const QString &message)
 {
     MakeErrorBox(parent, message)->exec();
 }
+
+void RunShowingErrors(QWidget *parent, const std::function<void()> &work)
+{
+    QString message;
+    try {
+        work();
+        return;
+    } catch (const std::exception &error) {
+        message = ExceptionMessage(error);
+    } catch (...) {
+        message = QStringLiteral("发生未知错误，操作没有完成");
+    }
+    // Shown once the failed work has let go of what it held.
+    ShowErrorBox(parent, message);
+}

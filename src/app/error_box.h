@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QMessageBox;
@@ -14,3 +15,7 @@ std::unique_ptr<QMessageBox> MakeErrorBox(QWidget *parent, const QString &messag
 
 // Shows the standard error box and waits until it is closed.
 void ShowErrorBox(QWidget *parent, const QString &message);
+
+// Runs one command of the window. Any error that ends it, running out of
+// memory included, shows in the standard error box; the program carries on.
+void RunShowingErrors(QWidget *parent, const std::function<void()> &work);

@@ -19,6 +19,11 @@ QFileDialog *MakeOpenDialog(QWidget *parent, const QString &filter)
     auto *dialog = new QFileDialog(parent);
     dialog->setFileMode(QFileDialog::ExistingFiles);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    // Qt's own dialog, not the desktop's: it speaks the program's Chinese
+    // whatever the desktop's language, and shows each filter's caption
+    // exactly as written while its patterns still filter.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::HideNameFilterDetails);
     dialog->setNameFilters(QtNameFilters(filter));
     dialog->setSizeGripEnabled(true);
     return dialog;

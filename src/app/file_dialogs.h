@@ -10,6 +10,7 @@ class QWidget;
 // separated by ";", into Qt's name filters "display (pattern pattern)".
 QStringList QtNameFilters(const QString &filter);
 
-// A resizable open dialog that lets several existing files be chosen. The
-// object is kept, so it remembers the last folder between uses.
+// A resizable open dialog that lets several existing files be chosen; it
+// shows the display texts of the filter as captions. The object is kept, so
+// it remembers the last folder between uses.
 QFileDialog *MakeOpenDialog(QWidget *parent, const QString &filter);

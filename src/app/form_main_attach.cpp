@@ -9,7 +9,6 @@
 
 #include "album/song_grid_rules.h"
 #include "intake/attach_files.h"
-#include "platform/app_error.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -50,37 +49,36 @@ void TFormMain::ConnectAttachCommands()
 
 void TFormMain::NPicAddClick()
 {
-    if (!VDT1->Focused())
-        return;
-    const QStringList files = ChooseFiles(OpenImageDialog);
-    if (!files.isEmpty())
-        AttachPictures(*VDT1, files);
+    RunShowingErrors(this, [this] {
+        if (!VDT1->Focused())
+            return;
+        const QStringList files = ChooseFiles(OpenImageDialog);
+        if (!files.isEmpty())
+            AttachPictures(*VDT1, files);
+    });
 }
 
 void TFormMain::NAddLrcClick()
 {
-    if (!VDT1->Focused())
-        return;
-    const QStringList files = ChooseFiles(OpenLrcDialog);
-    if (files.isEmpty())
-        return;
-    try {
-        AttachLyrics(*VDT1, files);
-    } catch (const AppError &error) {
-        // A lyrics file that exists but cannot be read ends the batch; the
-        // lyrics attached before it stay.
-        ShowErrorBox(this, error.message());
-    }
+    // A lyrics file that exists but cannot be read ends the batch; the
+    // lyrics attached before it stay.
+    RunShowingErrors(this, [this] {
+        if (!VDT1->Focused())
+            return;
+        const QStringList files = ChooseFiles(OpenLrcDialog);
+        if (!files.isEmpty())
+            AttachLyrics(*VDT1, files);
+    });
 }
 
 void TFormMain::NPicDelClick()
 {
-    ClearSelectedField(*VDT1, &TOrbData::PictureFile);
+    RunShowingErrors(this, [this] { ClearSelectedField(*VDT1, &TOrbData::PictureFile); });
 }
 
 void TFormMain::NDelLrcClick()
 {
-    ClearSelectedField(*VDT1, &TOrbData::LyricsText);
+    RunShowingErrors(this, [this] { ClearSelectedField(*VDT1, &TOrbData::LyricsText); });
 }
 
 void TFormMain::VDT1NodeDblClick(int column)
@@ -89,12 +87,10 @@ void TFormMain::VDT1NodeDblClick(int column)
     if (column == ColumnPicture) {
         if (row && row->Data.Thumbnail && !row->Data.PictureFile.isEmpty()) {
             FormShowPic->PicturePath = row->Data.PictureFile;
-            try {
+            RunShowingErrors(this, [this] {
                 FormShowPic->ShowPicture();
                 FormShowPic->show();
-            } catch (const AppError &error) {
-                ShowErrorBox(this, error.message());
-            }
+            });
         } else {
             NPicAddClick();
         }

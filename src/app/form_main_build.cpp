@@ -3,6 +3,7 @@
 #include "app/form_main.h"
 
 #include "app/build_dialogs.h"
+#include "app/error_box.h"
 
 #include "build/build_driver.h"
 
@@ -31,7 +32,9 @@ void TFormMain::SpeedButtonBuildClick()
         }
     } reenable{this};
 
-    BuildDialogs dialogs(this);
-    RunBuild(*VDT1, dialogs, AlbumName);
+    RunShowingErrors(this, [this] {
+        BuildDialogs dialogs(this);
+        RunBuild(*VDT1, dialogs, AlbumName);
+    });
     NoteAlbumChange(); // the build may have settled a new album name
 }

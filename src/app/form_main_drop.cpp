@@ -6,7 +6,6 @@
 #include "app/song_grid.h"
 
 #include "intake/dropped_files.h"
-#include "platform/app_error.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -52,10 +51,6 @@ void TFormMain::dropEvent(QDropEvent *event)
 
 void TFormMain::WMDropFiles(const QStringList &files)
 {
-    try {
-        AddDroppedFiles(*VDT1, files);
-    } catch (const AppError &error) {
-        // The update bracket has closed: what was added before shows.
-        ShowErrorBox(this, error.message());
-    }
+    // On an error the update bracket closes first: what was added before shows.
+    RunShowingErrors(this, [this, &files] { AddDroppedFiles(*VDT1, files); });
 }

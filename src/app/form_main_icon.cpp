@@ -4,11 +4,9 @@
 
 #include "app/cell_editor_events.h"
 #include "app/error_box.h"
-#include "app/form_show_pic.h"
 
 #include "album/album_globals.h"
-#include "media/picture_loader.h"
-#include "platform/app_error.h"
+#include "album/default_album_icon.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -39,20 +37,18 @@ void TFormMain::ConnectAlbumIcon()
 
 void TFormMain::ImageIconDblClick()
 {
-    if (OpenImageDialog->exec() != QDialog::Accepted)
-        return;
-    const QStringList chosen = OpenImageDialog->selectedFiles();
-    if (chosen.isEmpty())
-        return;
-    const QString path = chosen.first();
-    try {
+    RunShowingErrors(this, [this] {
+        if (OpenImageDialog->exec() != QDialog::Accepted)
+            return;
+        const QStringList chosen = OpenImageDialog->selectedFiles();
+        if (chosen.isEmpty())
+            return;
+        const QString path = chosen.first();
         // Decoded before anything changes, so an unreadable choice keeps the
         // icon that was shown and the file the build would use.
-        const QImage icon = DisplayImage(LoadPicture(path));
+        const QImage icon = LoadAlbumIconImage(path);
         ImageIcon->setPixmap(QPixmap::fromImage(icon));
         AlbumIconFile = path;
         NoteAlbumChange();
-    } catch (const AppError &error) {
-        ShowErrorBox(this, error.message());
-    }
+    });
 }

@@ -3,6 +3,7 @@
 #include "app/form_main.h"
 
 #include "app/cell_editor_events.h"
+#include "app/error_box.h"
 #include "app/song_grid.h"
 
 #include "album/move_song_row.h"
@@ -27,9 +28,11 @@ void TFormMain::MoveFocusedSong(bool down)
 {
     // The arrow key goes to the grid as if pressed, so the focus and the
     // selection follow the song the way the key moves them.
-    MoveSongRow(*VDT1, VDT1->Focused(), down, [this](bool keyDown) {
-        QKeyEvent press(QEvent::KeyPress, keyDown ? Qt::Key_Down : Qt::Key_Up, Qt::NoModifier);
-        QCoreApplication::sendEvent(VDT1, &press);
+    RunShowingErrors(this, [this, down] {
+        MoveSongRow(*VDT1, VDT1->Focused(), down, [this](bool keyDown) {
+            QKeyEvent press(QEvent::KeyPress, keyDown ? Qt::Key_Down : Qt::Key_Up, Qt::NoModifier);
+            QCoreApplication::sendEvent(VDT1, &press);
+        });
     });
 }
 
@@ -56,13 +59,17 @@ bool TFormMain::VDT1KeyDown(int key)
 
 void TFormMain::SpeedButtonMusicDelClick()
 {
-    if (VDT1->SelectedCount() > 0)
-        VDT1->DeleteSelected();
+    RunShowingErrors(this, [this] {
+        if (VDT1->SelectedCount() > 0)
+            VDT1->DeleteSelected();
+    });
 }
 
 void TFormMain::N19Click()
 {
-    VDT1->DeleteAll();
-    // The next build asks for a name again; the album icon stays.
-    AlbumName.clear();
+    RunShowingErrors(this, [this] {
+        VDT1->DeleteAll();
+        // The next build asks for a name again; the album icon stays.
+        AlbumName.clear();
+    });
 }

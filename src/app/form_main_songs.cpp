@@ -6,7 +6,6 @@
 #include "app/song_grid.h"
 
 #include "intake/add_songs.h"
-#include "platform/app_error.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -21,14 +20,12 @@ void TFormMain::ConnectSongCommands()
 
 void TFormMain::SpeedButtonMusicAddClick()
 {
-    if (OpenDialogMusic->exec() != QDialog::Accepted)
-        return;
-    try {
+    RunShowingErrors(this, [this] {
+        if (OpenDialogMusic->exec() != QDialog::Accepted)
+            return;
+        // On an error the brackets close first: the rows added before it show.
         UpdateBracket bracket(*VDT1);
         QStringList files = OpenDialogMusic->selectedFiles();
         AddSongFiles(*VDT1, files);
-    } catch (const AppError &error) {
-        // The brackets have closed: the rows added before the error show.
-        ShowErrorBox(this, error.message());
-    }
+    });
 }

@@ -2,6 +2,8 @@
 // new-version notification and the new-version menu item.
 #include "app/form_main.h"
 
+#include "app/error_box.h"
+
 #include "platform/shell_open.h"
 #include "settings/random_id.h"
 #include "update/thrd_checkupdate.h"
@@ -22,7 +24,7 @@ void TFormMain::TimerVersionTimer()
 {
     ++VersionTickCount;
     if (VersionTickCount == 1) {
-        StartUpdateCheck();
+        RunShowingErrors(this, [this] { StartUpdateCheck(); });
         return;
     }
     MenuNVersion->setText(VersionNoticeCaption(VersionTickCount));
@@ -47,7 +49,9 @@ void TFormMain::WmNewVersion(int)
 
 void TFormMain::MenuNVersionClick()
 {
-    const QString address = SavedUpdateAddress();
-    if (!address.isEmpty())
-        OpenWithShell(address, QString(), QString(), SW_SHOW);
+    RunShowingErrors(this, [] {
+        const QString address = SavedUpdateAddress();
+        if (!address.isEmpty())
+            OpenWithShell(address, QString(), QString(), SW_SHOW);
+    });
 }

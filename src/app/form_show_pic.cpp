@@ -69,13 +69,44 @@ void TFormShowPic::ShowPicture()
     if (PicturePath.isEmpty())
         return;
     setWindowTitle(PicturePath);
-    const QImage picture = DisplayImage(LoadPicture(PicturePath));
+    // A JPEG is decoded no larger than the screen, the most the window can
+    // stretch it over; the window's size follows the file's own size.
+    QSize bound(kImageWidth, kImageHeight);
+    if (const QScreen *display = screen())
+        bound = bound.expandedTo(display->size() * display->devicePixelRatio());
+    const TPicture decoded = LoadPicture(PicturePath, [bound](QSize stored) { return FitWithin(stored, bound); });
+    const QImage picture = DisplayImage(decoded);
 
-    // The rule gives the outer size; the frame the window system adds is
-    // taken off to get the client size. The frame is known once the window
-    // exists on the screen.
-    winId();
-    const QSize frame = frameGeometry().size() - geometry().size();
-    resize(PreviewWindowSize(picture.size()) - frame);
+    m_outerSize = PreviewWindowSize(decoded.StoredSize());
+    FitOuterSize();
     Image1->setPixmap(QPixmap::fromImage(picture));
+}
+
+void TFormShowPic::FitOuterSize()
+{
+    // The rule gives the outer size; the frame the window system adds is
+    // taken off to get the client size.
+    m_frameUsed = frameGeometry().size() - size();
+    resize(m_outerSize - m_frameUsed);
+}
+
+void TFormShowPic::RefitWhenFrameChanged()
+{
+    // The window system frames a window only once it is first shown; the
+    // size given before that included no frame. Later resizes by the user
+    // keep the frame and are left alone.
+    if (m_outerSize.isValid() && frameGeometry().size() - size() != m_frameUsed)
+        FitOuterSize();
+}
+
+void TFormShowPic::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    RefitWhenFrameChanged();
+}
+
+void TFormShowPic::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    RefitWhenFrameChanged();
 }

@@ -36,4 +36,18 @@ public:
 
     QWidget *Panel1 = nullptr;
     QLabel *Image1 = nullptr;
+
+protected:
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Gives the window the outer size the last picture asked for, with the
+    // frame the window system has now.
+    void FitOuterSize();
+    // Whether the window system framed the window differently since the last fit.
+    void RefitWhenFrameChanged();
+
+    QSize m_outerSize;
+    QSize m_frameUsed;
 };

@@ -1,11 +1,14 @@
-// Program entry: the album window, brought to the front, then the event loop.
+// Program entry: Qt's own texts in Chinese, the album window, brought to the
+// front, then the event loop.
 #include "app/form_main.h"
+#include "app/qt_translations.h"
 
 #include <QApplication>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    InstallQtTranslations(app);
     TFormMain formMain;
     formMain.show();
     formMain.raise();

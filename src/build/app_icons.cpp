@@ -5,6 +5,7 @@
 #include "build/icon_square_crop.h"
 
 #include "media/picture_loader.h"
+#include "media/picture_scaling.h"
 
 namespace {
 
@@ -23,6 +24,13 @@ constexpr IconDensity IconDensities[] = {
 
 } // namespace
 
+TPicture LoadIconPicture(const QString &pictureFile)
+{
+    // A photo is decoded reduced: its centre square still has far more
+    // pixels than the largest icon needs.
+    return LoadPicture(pictureFile, [](QSize stored) { return ShorterSideAtMost(stored, 1024); });
+}
+
 TPngImage PngIcon(const TPicture &picture, int size)
 {
     if (picture.IsPng()) {
@@ -40,7 +48,7 @@ TPngImage PngIcon(const TPicture &picture, int size)
 
 void MakePngIcon(const QString &pictureFile, const QString &pngFile, int size)
 {
-    PngIcon(LoadPicture(pictureFile), size).SaveToFile(pngFile);
+    PngIcon(LoadIconPicture(pictureFile), size).SaveToFile(pngFile);
 }
 
 bool MakeAppIcons(const QString &iconFile, const QString &workFolder)

@@ -19,5 +19,9 @@ bool MakeAppIcons(const QString &iconFile, const QString &workFolder);
 // as 8-bit RGB, with white behind transparent parts.
 void MakePngIcon(const QString &pictureFile, const QString &pngFile, int size);
 
+// The album icon decoded for the launcher icons: a JPEG at a reduced size of
+// at least 1024 pixels on its shorter side, so a photo of any size can be used.
+TPicture LoadIconPicture(const QString &pictureFile);
+
 // The icon MakePngIcon writes, from a loaded picture.
 TPngImage PngIcon(const TPicture &picture, int size);

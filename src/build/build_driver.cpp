@@ -118,7 +118,7 @@ BuildResult RunBuild(IAlbumList &list, IBuildUser &user, QString &albumName)
     } catch (const AppError &appError) {
         error = appError.message();
     } catch (const std::exception &otherError) {
-        error = QString::fromLocal8Bit(otherError.what());
+        error = ExceptionMessage(otherError);
     }
     if (error) {
         user.ShowError(*error);

@@ -3,7 +3,7 @@
 #include "build/app_icons.h"
 #include "build/file_errors.h"
 
-#include "media/picture_loader.h"
+#include "media/picture.h"
 #include "media/png_image.h"
 
 #include <QDir>
@@ -91,7 +91,7 @@ QRgb BorderColour(const QImage &source)
 
 void MakeTodaysLauncherIcons(const QString &iconFile, const QString &folder)
 {
-    const TPicture picture = LoadPicture(iconFile);
+    const TPicture picture = LoadIconPicture(iconFile);
     Save(PngIcon(picture, 144), folder + QStringLiteral("res/drawable-xxhdpi/icon.png"));
     Save(PngIcon(picture, 192), folder + QStringLiteral("res/drawable-xxxhdpi/icon.png"));
 

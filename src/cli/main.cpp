@@ -14,7 +14,6 @@
 #include "album/in_memory_album_list.h"
 #include "build/build_driver.h"
 #include "intake/dropped_files.h"
-#include "media/picture_loader.h"
 #include "platform/app_error.h"
 #include "platform/app_folder.h"
 #include "settings/pt_info.h"
@@ -51,7 +50,7 @@ void SettleAlbumIcon(const QString &icon)
         return;
     }
     const QString path = QFileInfo(icon).absoluteFilePath();
-    LoadPicture(path);
+    LoadAlbumIconImage(path);
     AlbumIconFile = path;
 }
 
@@ -134,6 +133,6 @@ int main(int argc, char **argv)
     } catch (const AppError &appError) {
         return Fail(ErrorBoxText(appError.message()));
     } catch (const std::exception &otherError) {
-        return Fail(ErrorBoxText(QString::fromLocal8Bit(otherError.what())));
+        return Fail(ErrorBoxText(ExceptionMessage(otherError)));
     }
 }

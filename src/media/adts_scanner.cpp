@@ -1,5 +1,7 @@
 #include "media/adts_scanner.h"
 
+#include "media/song_tags.h"
+
 #include <algorithm>
 
 namespace {
@@ -8,8 +10,8 @@ constexpr int kSampleRates[13] = {96000, 88200, 64000, 48000, 44100, 32000, 2400
                                   22050, 16000, 12000, 11025, 8000, 7350};
 constexpr int kAdtsHeader = 7;
 constexpr int kId3Header = 10;
-// Junk tolerated in front of the first frame.
-constexpr qint64 kSyncSearchLimit = 64 * 1024;
+// Junk tolerated in front of the first frame, as for MPEG files.
+constexpr qint64 kSyncSearchLimit = SongProbeBytes;
 
 struct FrameHeader
 {

@@ -6,7 +6,15 @@
 
 #include <QPainter>
 
-TPicture::TPicture(PictureKind kind, QImage image) : m_kind(kind), m_image(std::move(image)) {}
+TPicture::TPicture(PictureKind kind, QImage image) : m_kind(kind), m_image(std::move(image))
+{
+    m_storedSize = m_image.size();
+}
+
+TPicture::TPicture(PictureKind kind, QImage image, QSize storedSize)
+    : m_kind(kind), m_image(std::move(image)), m_storedSize(storedSize)
+{
+}
 
 TPicture::TPicture(TPngImage png) : m_kind(PictureKind::Png), m_png(std::move(png)) {}
 
@@ -18,6 +26,11 @@ int TPicture::Width() const
 int TPicture::Height() const
 {
     return IsPng() ? m_png.Height() : m_image.height();
+}
+
+QSize TPicture::StoredSize() const
+{
+    return IsPng() ? QSize(m_png.Width(), m_png.Height()) : m_storedSize;
 }
 
 void TPicture::Draw(QImage &target, int x, int y) const

@@ -14,11 +14,15 @@ class TPicture
 {
 public:
     TPicture(PictureKind kind, QImage image);
+    // A picture decoded at a reduced size; `storedSize` is the file's own.
+    TPicture(PictureKind kind, QImage image, QSize storedSize);
     explicit TPicture(TPngImage png);
 
     PictureKind Kind() const { return m_kind; }
     int Width() const;
     int Height() const;
+    // The size the file holds, also when the picture was decoded reduced.
+    QSize StoredSize() const;
     bool IsBitmap() const { return m_kind == PictureKind::Bitmap; }
     bool IsPng() const { return m_kind == PictureKind::Png; }
     const TPngImage &Png() const { return m_png; }
@@ -36,6 +40,7 @@ private:
     PictureKind m_kind;
     QImage m_image;
     TPngImage m_png;
+    QSize m_storedSize;
 };
 
 // The image drawn onto a white bitmap of its size: what shows of a picture

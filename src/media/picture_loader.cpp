@@ -1,6 +1,7 @@
 #include "media/picture_loader.h"
 
 #include "media/file_kinds.h"
+#include "media/jpeg_decoder.h"
 #include "media/picture_limits.h"
 #include "media/picture_structure.h"
 
@@ -52,8 +53,7 @@ void RaiseQtAllocationLimit()
     });
 }
 
-QImage DecodeWithQt(const QByteArray &bytes, const char *qtFormat, const char *name, QSize claimed,
-                    const std::function<QSize(QSize)> &sizeFor)
+QImage DecodeWithQt(const QByteArray &bytes, const char *qtFormat, const char *name, QSize claimed)
 {
     RaiseQtAllocationLimit();
     if (bytes.isEmpty())
@@ -67,12 +67,6 @@ QImage DecodeWithQt(const QByteArray &bytes, const char *qtFormat, const char *n
     const QSize size = reader.size().isValid() ? reader.size() : claimed;
     if (PictureTooLarge(size.width(), size.height()))
         throw AppError(PictureTooLargeMessage(size.width(), size.height()));
-    if (sizeFor && size.isValid()) {
-        const QSize wanted = sizeFor(size);
-        if (!wanted.isEmpty() && wanted.width() <= size.width() && wanted.height() <= size.height()
-            && wanted != size)
-            reader.setScaledSize(wanted);
-    }
     QImage image;
     if (!reader.read(&image))
         throw AppError(DecoderError(name, reader.errorString()));
@@ -88,20 +82,10 @@ QImage Opaque(const QImage &image)
     return FlattenOnWhite(image);
 }
 
-// A file cut short is refused before decoding: the decoder would fill the
-// missing part with grey and report nothing. Data that does not even start
-// like a JPEG is left to the decoder, which names the fault.
-bool StartsLikeJpeg(const QByteArray &bytes)
-{
-    return bytes.startsWith("\xFF\xD8");
-}
-
 TPicture DecodeJpeg(const QByteArray &bytes, const std::function<QSize(QSize)> &sizeFor)
 {
-    if (StartsLikeJpeg(bytes) && !JpegIsComplete(bytes))
-        throw AppError(DecoderError("JPEG", QStringLiteral("Premature end of file")));
-    const QImage image = DecodeWithQt(bytes, "jpeg", "JPEG", QSize(), sizeFor);
-    return TPicture(PictureKind::Jpeg, image.convertToFormat(QImage::Format_RGB32));
+    JpegPicture jpeg = DecodeJpegData(bytes, sizeFor);
+    return TPicture(PictureKind::Jpeg, std::move(jpeg.image), jpeg.storedSize);
 }
 
 TPicture DecodeBitmap(const QByteArray &bytes)
@@ -111,7 +95,7 @@ TPicture DecodeBitmap(const QByteArray &bytes)
         throw AppError(PictureTooLargeMessage(claimed.width(), claimed.height()));
     if (!BmpIsComplete(bytes))
         throw AppError(DecoderError("BMP", QStringLiteral("Premature end of file")));
-    const QImage image = DecodeWithQt(bytes, "bmp", "BMP", claimed, {});
+    const QImage image = DecodeWithQt(bytes, "bmp", "BMP", claimed);
     return TPicture(PictureKind::Bitmap, Opaque(image));
 }
 
@@ -129,7 +113,7 @@ TPicture DecodeGif(const QByteArray &bytes)
     case GifFirstFrame::OutsideScreen:
         throw AppError(DecoderError("GIF", QStringLiteral("The first image lies outside the picture")));
     }
-    return TPicture(PictureKind::Gif, DecodeWithQt(bytes, "gif", "GIF", QSize(), {}));
+    return TPicture(PictureKind::Gif, DecodeWithQt(bytes, "gif", "GIF", QSize()));
 }
 
 TPicture DecodePng(const QByteArray &bytes)
@@ -174,7 +158,7 @@ TPicture DecodePicture(const QByteArray &bytes, const QString &extension,
     case PictureDecoder::Gif:
         return DecodeGif(bytes);
     case PictureDecoder::Icon:
-        return TPicture(PictureKind::Icon, DecodeWithQt(bytes, "ico", "ICO", QSize(), {}));
+        return TPicture(PictureKind::Icon, DecodeWithQt(bytes, "ico", "ICO", QSize()));
     case PictureDecoder::Metafile:
         throw AppError(QStringLiteral("Windows metafiles (%1) cannot be decoded on this platform").arg(extension));
     case PictureDecoder::None:

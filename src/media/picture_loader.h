@@ -19,10 +19,11 @@ PictureDecoder DecoderForExtension(const QString &extension);
 // thread.
 TPicture LoadPicture(const QString &path);
 
-// As LoadPicture, but a JPEG is decoded at a reduced size (libjpeg's scaled
-// decoding, then smooth scaling) when `sizeFor` maps its full size to a
-// smaller one; the picture then has exactly that size. Other formats are
-// decoded whole.
+// As LoadPicture, but a JPEG is decoded at a reduced size when `sizeFor`
+// maps its stored size to a smaller one; the picture then has exactly that
+// size, and StoredSize() tells the file's own. The limit on decoded pictures
+// applies to the reduced size, so a JPEG of up to 65,500 pixels a side can
+// be shown small. Other formats are decoded whole, within the limit.
 TPicture LoadPicture(const QString &path, const std::function<QSize(QSize)> &sizeFor);
 
 // The decoding of LoadPicture for file content already in memory.

@@ -50,28 +50,28 @@ bool SkipSubBlocks(const ByteReader &in, size_t &position)
 
 } // namespace
 
-bool JpegIsComplete(const QByteArray &bytes)
+JpegEnd InspectJpegEnd(const QByteArray &bytes)
 {
     const ByteReader in(bytes);
     if (!in.Has(0, 2) || in.At(0) != 0xFF || in.At(1) != 0xD8)
-        return false;
+        return JpegEnd::Truncated;
     size_t position = 2;
     while (true) {
         position = in.NextFF(position); // decoders skip stray bytes between segments
         while (in.Has(position, 1) && in.At(position) == 0xFF)
             ++position;
         if (!in.Has(position, 1))
-            return false;
+            return JpegEnd::Truncated;
         const std::uint8_t marker = in.At(position++);
         if (marker == 0xD9)
-            return true;
+            return JpegEnd::Complete;
         if (marker == 0x01 || IsRestartOrStuffing(marker) || marker == 0xD8)
             continue;
         if (!in.Has(position, 2))
-            return false;
+            return JpegEnd::Truncated;
         position += in.Be16(position);
         if (!in.Has(position, 0))
-            return false;
+            return JpegEnd::Truncated;
         if (marker != 0xDA)
             continue;
         // Entropy-coded data runs to the next marker other than a restart or
@@ -79,7 +79,7 @@ bool JpegIsComplete(const QByteArray &bytes)
         while (true) {
             position = in.NextFF(position);
             if (!in.Has(position, 2))
-                return false;
+                return JpegEnd::InScanData;
             const std::uint8_t next = in.At(position + 1);
             if (next != 0xFF && !IsRestartOrStuffing(next))
                 break;

@@ -7,8 +7,11 @@
 // a file cut short decodes to a partial picture without any error, and a GIF
 // may place its only frame where nothing of it can be seen.
 
-// True when the JPEG data reaches its end-of-image marker after its last scan.
-bool JpegIsComplete(const QByteArray &bytes);
+// Where JPEG data ends: at its end-of-image marker; inside the entropy-coded
+// data of a scan (cut short there, or complete but for the final marker: only
+// decoding tells); or anywhere else, which is always a file cut short.
+enum class JpegEnd { Complete, InScanData, Truncated };
+JpegEnd InspectJpegEnd(const QByteArray &bytes);
 
 // The pixel size a BMP header claims, or an invalid size when the header is
 // not readable; and whether the file holds all the rows it claims (always

@@ -1,5 +1,5 @@
 #include "media/adts_scanner.h"
-
+#include "media/bounded_tag_stream.h"
 #include "media/flat_frame_factory.h"
 #include "media/mp4_atom_check.h"
 #include "media/song_tags.h"
@@ -123,7 +123,9 @@ SongTags ReadMpegSong(const QString &path)
     TagLib::FileStream stream(NativeName(name), true);
     if (!stream.isOpen())
         return song;
-    TagLib::MPEG::File file(&stream, FlatFrameFactory::Instance(), true,
+    // TagLib reads the tags and the audio near the start and the end only.
+    BoundedTagStream bounded(stream);
+    TagLib::MPEG::File file(&bounded, FlatFrameFactory::Instance(), true,
                             TagLib::AudioProperties::Average);
     if (!file.isValid())
         return song;

@@ -13,6 +13,11 @@ struct SongTags
     qint64 size = 0;
 };
 
+// How far past its tags a song file is searched for its first audio frame
+// (and, in MPEG files, how far before its end for the last): a file with no
+// audio there reads as a song without duration, whatever its size.
+constexpr long long SongProbeBytes = 1024LL * 1024;
+
 // Readers by container. Each reads what it can and never throws: a damaged
 // file gives whatever part of it was readable.
 SongTags ReadMpegSong(const QString &path);  // MP3: ID3v2, APE, ID3v1, MPEG frames

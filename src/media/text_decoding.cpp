@@ -83,6 +83,10 @@ QByteArray ReadWholeFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         ThrowCannotOpen(path, file.errorString());
+    if (file.size() > MaxTextFileBytes)
+        throw AppError(QStringLiteral("歌词文件“%1”太大（%2 字节），不能超过 16 兆字节")
+                           .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()))
+                           .arg(file.size()));
     QByteArray content = file.readAll();
     if (file.error() != QFileDevice::NoError)
         ThrowCannotOpen(path, file.errorString());

@@ -5,9 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
+// The largest lyrics file that is read: 16 MiB, far more than any lyrics;
+// decoding takes several times the file's size in memory.
+constexpr qint64 MaxTextFileBytes = 16LL * 1024 * 1024;
+
 // Reads a lyrics file into text with CR LF after every line. A missing file
 // (or a directory) gives the empty text; a file that exists but cannot be
-// read raises AppError "Cannot open file \"<path>\". <reason>".
+// read raises AppError "Cannot open file \"<path>\". <reason>", one larger
+// than MaxTextFileBytes a message that says so, without reading it.
 QString LoadTextFile(const QString &path);
 
 // The file's content decoded by its byte-order mark or its detected encoding,

@@ -3,7 +3,9 @@
 #include "build/album_naming.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +35,22 @@ TEST(PelorinBuild, ListShowsTheRowsOfTheDrop)
     EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
     EXPECT_TRUE(Empty(app.file(QStringLiteral("data"))));
     EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("calls"))));
+}
+
+TEST(PelorinBuild, ListsAFileOfZerosNamedAsASongAsASongWithoutDuration)
+{
+    CliApp app;
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("静音-无名.mp3"));
+    QFile zeros(path);
+    ASSERT_TRUE(zeros.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(zeros.resize(64LL * 1024 * 1024)); // sparse
+    zeros.close();
+
+    const CliApp::Result result = app.Run({QStringLiteral("--list"), path});
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    // Title and singer from the file name, no duration, the size, no album.
+    EXPECT_EQ(result.out, QStringLiteral("静音\t无名\t\t64.00M\t%1\t\t\t\n").arg(path));
 }
 
 struct UsageCase

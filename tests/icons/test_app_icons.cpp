@@ -1,6 +1,7 @@
 #include "build/app_icons.h"
 #include "pictures/picture_fixtures.h"
 #include "platform/app_error.h"
+#include "support/jpeg_writer.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -78,6 +79,23 @@ TEST_F(AppIcons, CropsAJpegToItsCentredSquare)
     ASSERT_EQ(Make("crop_200x100.jpg"), QString());
     ExpectRgbIcons();
     ExpectAllIcons(qRgb(0, 160, 0), 24); // JPEG blurs the colour edges a little
+}
+
+// A phone photo beyond the limit on decoded pictures is decoded reduced; the
+// icons still show its centred square: the gradient runs from red 14 at
+// column 500 to red 241 at column 8500, and green from top to bottom.
+TEST_F(AppIcons, MakesIconsFromAPhotoBeyondTheDecodeLimit)
+{
+    QTemporaryDir folder;
+    const QString photo = folder.filePath(QStringLiteral("photo.jpg"));
+    ASSERT_TRUE(WriteGradientJpeg(photo, 9000, 8000));
+    ASSERT_TRUE(MakeAppIcons(photo, WorkFolder()));
+    const QImage icon = Decoded("xhdpi");
+    ASSERT_EQ(icon.size(), QSize(96, 96));
+    EXPECT_NEAR(qRed(icon.pixel(0, 48)), 14, 12);
+    EXPECT_NEAR(qRed(icon.pixel(95, 48)), 241, 12);
+    EXPECT_NEAR(qGreen(icon.pixel(48, 0)), 0, 12);
+    EXPECT_NEAR(qGreen(icon.pixel(48, 95)), 255, 12);
 }
 
 TEST_F(AppIcons, CropsAnOddWidthGifFromColumnFifty)

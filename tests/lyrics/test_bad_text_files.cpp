@@ -186,9 +186,9 @@ qint64 PeakGrowth(const std::function<void()> &work)
     return field("VmHWM:") - before;
 }
 
-TEST_F(BadTextFiles, FiftyMegabytesOfRandomBytes)
+TEST_F(BadTextFiles, TheLargestFileOfRandomBytes)
 {
-    constexpr qsizetype kSize = 50 * 1024 * 1024;
+    constexpr qsizetype kSize = MaxTextFileBytes;
     QString path;
     {
         QByteArray content(kSize, Qt::Uninitialized);
@@ -211,6 +211,22 @@ TEST_F(BadTextFiles, FiftyMegabytesOfRandomBytes)
                         kSize / 1048576.0);
             EXPECT_LT(growth, 5 * kSize);
         }
+    }
+}
+
+TEST_F(BadTextFiles, AFileOverTheLimitIsRefusedUnread)
+{
+    const QString path = Path(QStringLiteral("huge.lrc"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(17LL * 1024 * 1024));
+    file.close();
+    const qint64 growth = PeakGrowth([&] {
+        EXPECT_EQ(ErrorOfLoading(path),
+                  QStringLiteral("歌词文件“%1”太大（17825792 字节），不能超过 16 兆字节").arg(path));
+    });
+    if (growth >= 0) {
+        EXPECT_LT(growth, 4 * 1024 * 1024);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -114,6 +115,50 @@ INSTANTIATE_TEST_SUITE_P(Table, CutHeader, ::testing::Values(
     HeaderCase{".jpg", QByteArray::fromHex("ffd8ffe000")},
     HeaderCase{".jpg", QByteArray::fromHex("ffd8ffda0008")},
     HeaderCase{".png", QByteArray::fromHex("89504e470d0a1a0a0000000d494844520000")}));
+
+struct JpegEndCase
+{
+    const char *name;
+    qsizetype cut;       // bytes taken off the end of the photo
+    const char *refusal; // nullptr: decodes to the whole picture
+};
+
+class JpegEnding : public ::testing::TestWithParam<JpegEndCase> {};
+
+// Only the decoder can tell a file that lacks just its end marker (which it
+// reads whole) from one cut inside its last scan (which it would fill grey).
+TEST_P(JpegEnding, DecodesWhatTheDecoderReadsWhole)
+{
+    const QByteArray photo = ReadBytes(PictureFixture("photo_1024x768.jpg"));
+    ASSERT_TRUE(photo.endsWith("\xFF\xD9"));
+    const QByteArray bytes = photo.left(photo.size() - GetParam().cut);
+    for (const bool reduced : {false, true}) {
+        const auto sizeFor = reduced ? std::function<QSize(QSize)>([](QSize) { return QSize(80, 60); })
+                                     : std::function<QSize(QSize)>();
+        if (GetParam().refusal) {
+            try {
+                DecodePicture(bytes, QStringLiteral(".jpg"), sizeFor);
+                ADD_FAILURE() << "decoded";
+            } catch (const AppError &error) {
+                EXPECT_EQ(error.message(), QString::fromUtf8(GetParam().refusal));
+            }
+            continue;
+        }
+        const TPicture picture = DecodePicture(bytes, QStringLiteral(".jpg"), sizeFor);
+        EXPECT_EQ(picture.StoredSize(), QSize(1024, 768));
+        EXPECT_EQ(picture.Image().size(), reduced ? QSize(80, 60) : QSize(1024, 768));
+        if (!reduced) {
+            EXPECT_EQ(picture.Image(), DecodePicture(photo, QStringLiteral(".jpg")).Image());
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, JpegEnding, ::testing::Values(
+    JpegEndCase{"Complete", 0, nullptr},
+    JpegEndCase{"WithoutEndMarker", 2, nullptr},
+    JpegEndCase{"CutInsideTheLastScan", 200, "JPEG image error: Premature end of file"},
+    JpegEndCase{"CutInTheMiddle", 3700, "JPEG image error: Premature end of file"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 // Damaged copies of every fixture format decode or fail with AppError, and
 // never crash (the sanitizer build makes any memory fault fatal).

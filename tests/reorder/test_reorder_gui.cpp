@@ -5,7 +5,9 @@
 #include "build/album_naming.h"
 
 #include <QAction>
+#include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -103,6 +105,28 @@ TEST_F(ReorderTest, APictureRowKeepsItsHeightAndTheThumbnailTravels)
     EXPECT_EQ(CellRect(1, 6).height(), 64);
     ASSERT_TRUE(Grid().RowAt(1)->Data.Thumbnail);
     EXPECT_EQ(Grid().RowAt(1)->Data.Thumbnail->size(), QSize(80, 60));
+}
+
+TEST_F(ReorderTest, AMovedSongWhosePictureIsGoneShowsNoOtherSongsThumbnail)
+{
+    QTemporaryDir folder;
+    AddSong(QStringLiteral("A"), WritePicture(folder.path(), QStringLiteral("a.png"), QSize(40, 30)));
+    const QString b = WritePicture(folder.path(), QStringLiteral("b.png"), QSize(30, 40));
+    AddSong(QStringLiteral("B"), b);
+    ASSERT_TRUE(QFile::remove(b));
+    ClickCell(1, 0);
+
+    Window().PopupMoveUp->trigger();
+
+    EXPECT_EQ(Names(), QStringList({QStringLiteral("B"), QStringLiteral("A")}));
+    EXPECT_EQ(Pictures(), QStringList({QStringLiteral("b.png"), QStringLiteral("a.png")}));
+    EXPECT_FALSE(Grid().RowAt(0)->Data.Thumbnail);
+    ASSERT_TRUE(Grid().RowAt(1)->Data.Thumbnail);
+    EXPECT_EQ(Grid().RowAt(1)->Data.Thumbnail->size(), QSize(40, 30));
+    // Row 1 shows no picture, so its picture cell offers to add one.
+    ModalAnswers answers(Cancel());
+    DoubleClickCell(0, 6);
+    EXPECT_EQ(answers.Kinds(), QStringList{QStringLiteral("QFileDialog")});
 }
 
 TEST_F(ReorderTest, DeleteRemovesTheSelectedRowsOnly)
