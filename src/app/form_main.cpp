@@ -97,6 +97,8 @@ void TFormMain::CreateMenus()
     MainMenu1 = menuBar();
     QMenu *album = MainMenu1->addMenu(QStringLiteral("专辑(&F)"));
     MenuAlbumBuild = album->addAction(QStringLiteral("生成(&B)"));
+    MenuAlbumKeyBackup = album->addAction(QStringLiteral("备份签名密钥..."));
+    connect(MenuAlbumKeyBackup, &QAction::triggered, this, &TFormMain::MenuAlbumKeyBackupClick);
     MenuAlbumAbout = album->addAction(QStringLiteral("关于"));
     album->addSeparator();
     MenuAlbumExit = album->addAction(QStringLiteral("退出(&X)"));

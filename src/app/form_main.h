@@ -60,6 +60,7 @@ public:
 
     // Menu items of the main menu.
     QAction *MenuAlbumBuild = nullptr;
+    QAction *MenuAlbumKeyBackup = nullptr;
     QAction *MenuAlbumAbout = nullptr;
     QAction *MenuAlbumExit = nullptr;
     QAction *MenuSongAdd = nullptr;
@@ -98,6 +99,8 @@ public slots:
     void SpeedButtonMusicAddClick();
     // Build: "生成", "生成(&B)" (form_main_build.cpp).
     void SpeedButtonBuildClick();
+    // "备份签名密钥...": a copy of the signing key (form_main_key.cpp).
+    void MenuAlbumKeyBackupClick();
     // Pictures and lyrics of the rows (form_main_attach.cpp).
     void NPicAddClick();
     void NPicDelClick();

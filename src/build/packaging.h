@@ -11,12 +11,14 @@ class BuildMonitor;
 ConsoleCommand PackagerCommand(const QString &album);
 
 // The signer run: com.googlecode.dex2jar.tools.ApkSign on the class path of
-// s/Quenlow/lib/, reading the packager's APK and writing output/<album>.apk.
+// s/Quenlow/lib/, reading the packager's APK and writing output/<album>.apk,
+// signed with the key of SigningKeyFile() (--key, after --force).
 ConsoleCommand SignerCommand(const QString &album);
 
 // Both runs with s/ as working directory. A packager failure logs
 // "Build apk fail:<code>", a signer failure "Sign Apk Fail"; both give false.
-// The output folder is created before the signer writes into it.
+// The output folder is created and the signing key settled (SettleSigningKey)
+// before the signer runs.
 bool BuildAndSignApk(const QString &album, BuildMonitor *monitor = nullptr);
 
 // The folder of the tools, ApplicationFolder + "s", without trailing '/'.

@@ -7,9 +7,11 @@
 
 // The command line of pelorin-build:
 //   pelorin-build [--album NAME] [--icon PICTURE] [--no-overwrite] [--list] FILE...
+//   pelorin-build --export-key FILE
 struct CliOptions
 {
     std::optional<QString> album;
+    QString exportKey; // where to save a copy of the signing key; no build then
     QString icon;
     bool noOverwrite = false;
     bool list = false;
