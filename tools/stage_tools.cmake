@@ -1,7 +1,8 @@
 # Stages tpl/ and s/ into the application folder (cmake -P). Only the
 # program's own files are written: tpl/ is replaced whole, the jars are
-# copied, the runtime, framework and apksig are links. The signing key
-# (s/Quenlow/signing-key.p12) and anything else a user made are left alone.
+# copied, the runtime, framework and apksig are links. Anything a user made is
+# left alone, such as a signing key an earlier version kept in s/Quenlow/
+# (the build moves it to the per-user data folder).
 foreach(var APP_DIR TEMPLATE_DIR PACKAGER_JAR SIGNER_JAR JAVA APKSIG_JAR FRAMEWORK_APK)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "stage_tools.cmake needs -D${var}=...")

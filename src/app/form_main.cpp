@@ -102,6 +102,8 @@ void TFormMain::CreateMenus()
     MenuAlbumSaveAs = album->addAction(QStringLiteral("专辑另存为..."));
     album->addSeparator();
     MenuAlbumBuild = album->addAction(QStringLiteral("生成(&B)"));
+    MenuAlbumKeyBackup = album->addAction(QStringLiteral("备份签名密钥..."));
+    connect(MenuAlbumKeyBackup, &QAction::triggered, this, &TFormMain::MenuAlbumKeyBackupClick);
     MenuAlbumAbout = album->addAction(QStringLiteral("关于"));
     album->addSeparator();
     MenuAlbumExit = album->addAction(QStringLiteral("退出(&X)"));

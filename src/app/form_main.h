@@ -65,6 +65,7 @@ public:
     QAction *MenuAlbumSave = nullptr;
     QAction *MenuAlbumSaveAs = nullptr;
     QAction *MenuAlbumBuild = nullptr;
+    QAction *MenuAlbumKeyBackup = nullptr;
     QAction *MenuAlbumAbout = nullptr;
     QAction *MenuAlbumExit = nullptr;
     QAction *MenuSongAdd = nullptr;
@@ -109,6 +110,8 @@ public slots:
     void SpeedButtonMusicAddClick();
     // Build: "生成", "生成(&B)" (form_main_build.cpp).
     void SpeedButtonBuildClick();
+    // "备份签名密钥...": a copy of the signing key (form_main_key.cpp).
+    void MenuAlbumKeyBackupClick();
     // Pictures and lyrics of the rows (form_main_attach.cpp).
     void NPicAddClick();
     void NPicDelClick();

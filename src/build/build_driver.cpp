@@ -10,6 +10,7 @@
 #include "build/build_report.h"
 #include "build/build_user.h"
 #include "build/packaging.h"
+#include "build/signing_key.h"
 #include "build/step_failure.h"
 #include "build/work_folder.h"
 
@@ -64,6 +65,7 @@ QString RunSteps(const QString &album, IAlbumList &list, IBuildUser &user, Build
     if (monitor.IsCancelled())
         return QStringLiteral("build cancelled");
 
+    const SigningKeyWatch keyWatch;
     if (!BuildAndSignApk(album, &monitor)) {
         if (monitor.IsCancelled())
             return QStringLiteral("build cancelled");
@@ -73,6 +75,10 @@ QString RunSteps(const QString &album, IAlbumList &list, IBuildUser &user, Build
 
     monitor.StepStarted(QStringLiteral("正在写入说明..."));
     WriteBuildReport(album, list);
+    // The build that made the key, or moved an earlier version's, says where
+    // it is, so that the person can keep a copy.
+    if (const QString notice = keyWatch.Notice(); !notice.isEmpty())
+        user.ShowInformation(notice);
     user.OpenOutputFolder(OutputFolder(album));
     result.apkPath = SignedApkPath(album);
     return {};

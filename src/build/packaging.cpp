@@ -2,6 +2,7 @@
 
 #include "build/build_folders.h"
 #include "build/build_monitor.h"
+#include "build/signing_key.h"
 #include "build/work_folder.h"
 
 #include "platform/app_folder.h"
@@ -116,6 +117,7 @@ ConsoleCommand SignerCommand(const QString &album)
     const QString mainClass = QStringLiteral("com.googlecode.dex2jar.tools.ApkSign");
     const QString unsignedApk = WorkFolder(album) + QStringLiteral("/dist/MainActivity.apk");
     const QString signedApk = SignedApkPath(album);
+    const QString key = SigningKeyFile();
     // The class path argument goes without the empty entry its closing
     // separator would add (the current folder).
     QString classPathArgument = classPath;
@@ -123,10 +125,11 @@ ConsoleCommand SignerCommand(const QString &album)
     return {JavaProgram(),
             {QStringLiteral("-Xms512m"), QStringLiteral("-Xmx1024m"), QStringLiteral("-cp"),
              classPathArgument, mainClass, unsignedApk, QStringLiteral("-o"), signedApk,
-             QStringLiteral("--force")},
+             QStringLiteral("--force"), QStringLiteral("--key"), key},
             Quoted(JavaProgram()) + QStringLiteral(" -Xms512m -Xmx1024m -cp ") + Quoted(classPath)
                 + QLatin1Char(' ') + Quoted(mainClass) + QLatin1Char(' ') + Quoted(unsignedApk)
-                + QStringLiteral(" -o ") + Quoted(signedApk) + QStringLiteral("  --force")};
+                + QStringLiteral(" -o ") + Quoted(signedApk) + QStringLiteral("  --force --key ")
+                + Quoted(key)};
 }
 
 bool BuildAndSignApk(const QString &album, BuildMonitor *monitor)
@@ -147,6 +150,7 @@ bool BuildAndSignApk(const QString &album, BuildMonitor *monitor)
 
     // A fresh installation may have no output folder yet.
     OutputFolder(album);
+    SettleSigningKey();
     const ConsoleCommand signer = SignerCommand(album);
     Trace(signer.text);
     AnnounceStep(monitor, QStringLiteral("正在签名..."));

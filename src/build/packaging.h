@@ -11,15 +11,17 @@ class BuildMonitor;
 ConsoleCommand PackagerCommand(const QString &album);
 
 // The signer run: com.googlecode.dex2jar.tools.ApkSign on the class path of
-// s/Quenlow/lib/, reading the packager's APK and writing output/<album>.apk.
+// s/Quenlow/lib/, reading the packager's APK and writing output/<album>.apk,
+// signed with the key of SigningKeyFile() (--key, after --force).
 ConsoleCommand SignerCommand(const QString &album);
 
 // Both runs with s/ as working directory. A packager failure logs
 // "Build apk fail:<code>", a signer failure "Sign Apk Fail"; both give false.
 // The signing counts only when it wrote a new, non-empty output/<album>.apk;
 // a signer that exits 0 without one has failed. The output folder is created
-// before the signer writes into it, and temporary files that a stopped
-// signer left there are removed. A cancelled run gives false and logs nothing.
+// and the signing key settled (SettleSigningKey) before the signer runs, and
+// temporary files that a stopped signer left there are removed. A cancelled
+// run gives false and logs nothing.
 bool BuildAndSignApk(const QString &album, BuildMonitor *monitor = nullptr);
 
 // The folder of the tools, ApplicationFolder + "s", without trailing '/'.

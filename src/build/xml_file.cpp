@@ -9,7 +9,14 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace {
+// Deeper documents are not written: every level is a call of the writer and
+// an indentation on each of its lines, so the text grows with the square of
+// the depth. A manifest is a handful of levels deep.
+constexpr int kMaxWrittenDepth = 1000;
+
 const QByteArray kUtf8 = QByteArrayLiteral("UTF-8");
 const QByteArray kUtf16Le = QByteArrayLiteral("UTF-16LE");
 const QByteArray kUtf16Be = QByteArrayLiteral("UTF-16BE");
@@ -42,7 +49,11 @@ bool SameName(const QByteArray &name, const char *other)
     return name.compare(other, Qt::CaseInsensitive) == 0;
 }
 
-QByteArray Encode(const QString &text, const QByteArray &encoding)
+// The text in the encoding, or nothing when the encoding lacks one of its
+// characters. Values are written as character references, but names,
+// comments and CDATA cannot be, and a "?" in their stead may leave a file
+// that no longer loads.
+std::optional<QByteArray> Encode(const QString &text, const QByteArray &encoding)
 {
     if (SameName(encoding, "utf-8") || SameName(encoding, "utf8"))
         return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
@@ -56,10 +67,17 @@ QByteArray Encode(const QString &text, const QByteArray &encoding)
     }
     if (!encoding.isEmpty()) {
         QStringEncoder encoder(encoding.constData());
-        if (encoder.isValid())
-            return encoder.encode(text);
+        if (encoder.isValid()) {
+            const QByteArray bytes = encoder.encode(text);
+            if (encoder.hasError() || QStringDecoder(encoding.constData()).decode(bytes) != text)
+                return std::nullopt;
+            return bytes;
+        }
     }
-    return TextToBytes(text, AnsiCodePage());
+    const QByteArray bytes = TextToBytes(text, AnsiCodePage());
+    if (BytesToText(bytes, AnsiCodePage()) != text)
+        return std::nullopt;
+    return bytes;
 }
 
 QString Indent(int depth)
@@ -141,6 +159,23 @@ void AppendElement(QString &out, const pugi::xml_node &element, int depth)
     }
     AppendLine(out, depth, end);
 }
+bool DeeperThan(const pugi::xml_document &document, int limit)
+{
+    struct Walker : pugi::xml_tree_walker
+    {
+        int limit = 0;
+        bool deeper = false;
+        bool for_each(pugi::xml_node &) override
+        {
+            deeper = depth() >= limit;
+            return !deeper;
+        }
+    } walker;
+    walker.limit = limit;
+    pugi::xml_node root = document;
+    root.traverse(walker);
+    return walker.deeper;
+}
 } // namespace
 
 QString EscapeXmlMarkup(const QString &text)
@@ -210,9 +245,20 @@ QString XmlFile::Text() const
 
 void XmlFile::Save(const QString &path) const
 {
+    if (DeeperThan(m_document, kMaxWrittenDepth)) {
+        throw AppError(QStringLiteral("\"%1\" is nested more than %2 levels deep and is not written")
+                           .arg(path)
+                           .arg(kMaxWrittenDepth));
+    }
     QByteArray encoding = m_loadedEncoding;
     const pugi::xml_node declaration = m_document.first_child();
     if (declaration.type() == pugi::node_declaration && declaration.attribute("encoding"))
         encoding = declaration.attribute("encoding").value();
-    WriteWholeFile(path, Encode(Text(), encoding));
+    const std::optional<QByteArray> bytes = Encode(Text(), encoding);
+    if (!bytes) {
+        throw AppError(QStringLiteral("\"%1\" cannot be written in its encoding %2: a name, comment or CDATA "
+                                      "holds a character that the encoding lacks")
+                           .arg(path, QString::fromLatin1(encoding.isEmpty() ? ConverterName(AnsiCodePage()) : encoding)));
+    }
+    WriteWholeFile(path, *bytes);
 }

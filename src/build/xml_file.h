@@ -25,7 +25,9 @@ public:
 
     // Writes the document in the encoding its declaration names (UTF-8 and
     // UTF-16 with their byte-order mark), or the one recognised on loading.
-    // Throws AppError when the file cannot be written.
+    // Throws AppError when the file cannot be written, when the encoding
+    // lacks a character of a name, comment or CDATA, or when elements nest
+    // more than 1000 levels deep (the file is then left as it was).
     void Save(const QString &path) const;
 
 private:

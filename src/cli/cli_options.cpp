@@ -35,7 +35,9 @@ QString CliUsage()
         "  --album 名称     专辑名称（默认使用专辑文件里的名称或建议的名称）\n"
         "  --icon 图片      专辑图标（默认 pic/dft.png）\n"
         "  --no-overwrite   专辑文件夹已存在时不覆盖，报错退出\n"
-        "  --list           只列出歌曲，不生成\n");
+        "  --list           只列出歌曲，不生成\n"
+        "用法：pelorin-build --export-key 文件\n"
+        "  把签名密钥复制到文件（文件已存在时不覆盖）。更新已安装的专辑需要同一个密钥，请妥善备份。\n");
 }
 
 std::optional<CliOptions> ParseCliOptions(const QStringList &arguments, QString &error)
@@ -62,6 +64,11 @@ std::optional<CliOptions> ParseCliOptions(const QStringList &arguments, QString 
             if (!TakeValue(QStringLiteral("--icon"), arguments, i, icon, error))
                 return std::nullopt;
             options.icon = *icon;
+        } else if (Is(argument, QStringLiteral("--export-key"))) {
+            std::optional<QString> target;
+            if (!TakeValue(QStringLiteral("--export-key"), arguments, i, target, error))
+                return std::nullopt;
+            options.exportKey = *target;
         } else if (argument == QLatin1String("--no-overwrite")) {
             options.noOverwrite = true;
         } else if (argument == QLatin1String("--list")) {
@@ -73,6 +80,13 @@ std::optional<CliOptions> ParseCliOptions(const QStringList &arguments, QString 
             error = QStringLiteral("未知选项：%1").arg(argument);
             return std::nullopt;
         }
+    }
+    if (!options.exportKey.isEmpty()) {
+        if (!options.files.isEmpty()) {
+            error = QStringLiteral("--export-key 不能和歌曲文件一起使用");
+            return std::nullopt;
+        }
+        return options;
     }
     if (options.files.isEmpty() && !options.open) {
         error = QStringLiteral("没有给出文件");

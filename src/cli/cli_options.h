@@ -8,12 +8,14 @@
 // The command line of pelorin-build:
 //   pelorin-build [--open ALBUM.pelorin] [--save ALBUM.pelorin] [--album NAME]
 //                 [--icon PICTURE] [--no-overwrite] [--list] FILE...
+//   pelorin-build --export-key FILE
 // Files are needed unless an album file is opened.
 struct CliOptions
 {
     std::optional<QString> open;
     std::optional<QString> save;
     std::optional<QString> album;
+    QString exportKey; // where to save a copy of the signing key; no build then
     QString icon;
     bool noOverwrite = false;
     bool list = false;

@@ -13,6 +13,7 @@
 #include "album/default_album_icon.h"
 #include "album/in_memory_album_list.h"
 #include "build/build_driver.h"
+#include "build/signing_key.h"
 #include "intake/dropped_files.h"
 #include "platform/app_error.h"
 #include "platform/app_folder.h"
@@ -54,10 +55,25 @@ void SettleAlbumIcon(const QString &icon)
     AlbumIconFile = path;
 }
 
+// Saves a copy of the signing key and prints where; never replaces a file.
+int ExportKey(const QString &target)
+{
+    const QString path = QFileInfo(target).absoluteFilePath();
+    try {
+        ExportSigningKey(path, false);
+    } catch (const AppError &error) {
+        return Fail(error.message());
+    }
+    Print(stdout, path + QLatin1Char('\n'));
+    return kSucceeded;
+}
+
 int Run(const CliOptions &options)
 {
     // Shares the window's settings file, log and installation identifier.
     SetApplicationIdentity(ApplicationFolder(), QStringLiteral("Pelorin"));
+    if (!options.exportKey.isEmpty())
+        return ExportKey(options.exportKey);
     static TPtInfo settings;
     PtInfo = &settings;
     LoadSettings(QString());
@@ -104,13 +120,18 @@ int Run(const CliOptions &options)
     StopSignals stopSignals([&user](int) { user.Stop(); });
     QString albumName;
     const BuildResult result = RunBuild(list, user, albumName);
+    const QStringList messages = user.Messages();
     if (result.outcome == BuildOutcome::Succeeded) {
+        // What a successful build told the person, such as where a new
+        // signing key was put, goes to standard error; the path alone to
+        // standard output.
+        for (const QString &message : messages)
+            Print(stderr, message + QLatin1Char('\n'));
         Print(stdout, result.apkPath + QLatin1Char('\n'));
         return kSucceeded;
     }
     if (result.outcome == BuildOutcome::Cancelled)
         return Fail(QStringLiteral("已取消生成"), 128 + stopSignals.Received());
-    const QStringList messages = user.Messages();
     return Fail(messages.isEmpty() ? QStringLiteral("生成失败") : messages.join(QLatin1Char('\n')));
 }
 } // namespace

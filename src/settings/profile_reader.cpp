@@ -45,8 +45,10 @@ ProfileReader::ProfileReader(const QString &path)
         return;
     }
     QFile file(path);
+    // A buffer as large as the file, not as the limit: reading asks for all
+    // of it up front.
     if (file.open(QIODevice::ReadOnly))
-        m_text = DecodeProfile(file.read(kMaxFileSize));
+        m_text = DecodeProfile(file.read(file.isSequential() ? kMaxFileSize : qMin(file.size(), kMaxFileSize)));
 }
 
 std::optional<QString> ProfileReader::value(const QString &section, const QString &key) const

@@ -177,6 +177,37 @@ TEST_F(SetAppNameTest, ManifestKeepsItsDeclaredEncoding)
               QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(expected.utf16()), expected.size() * 2));
 }
 
+TEST_F(SetAppNameTest, ManifestItsEncodingCannotHoldIsLeftAsItWas)
+{
+    ScopedLocale locale(QStringLiteral("zh_CN"));
+    // Names cannot carry character references: a UTF-8 file that declares
+    // Latin-1, and a GBK byte pair that does not decode in a processing
+    // instruction's name, would come back as "?".
+    for (const QByteArray &manifest :
+         {QByteArray("\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><manifest package=\"p\"><\xE4\xB8\x93/></manifest>"),
+          QByteArray("<?xm\xEC version=\"1.0\"?>\n<manifest package=\"p\"/>")}) {
+        app.write(QStringLiteral("data/A/AndroidManifest.xml"), manifest);
+        EXPECT_THROW(SetAppName(QStringLiteral("A")), AppError);
+        EXPECT_EQ(app.read(QStringLiteral("data/A/AndroidManifest.xml")), manifest);
+    }
+}
+
+TEST_F(SetAppNameTest, DeeplyNestedManifestIsRefusedNotACrash)
+{
+    for (const auto &[depth, written] : {std::pair{1000, true}, std::pair{1001, false}, std::pair{100000, false}}) {
+        const QByteArray manifest = "<manifest package=\"p\">" + QByteArray("<a>").repeated(depth - 1)
+            + QByteArray("</a>").repeated(depth - 1) + "</manifest>";
+        app.write(QStringLiteral("data/A/AndroidManifest.xml"), manifest);
+        if (written) {
+            EXPECT_TRUE(SetAppName(QStringLiteral("A")));
+            EXPECT_TRUE(app.read(QStringLiteral("data/A/AndroidManifest.xml")).endsWith("\r\n</manifest>\r\n"));
+        } else {
+            EXPECT_THROW(SetAppName(QStringLiteral("A")), AppError) << depth;
+            EXPECT_TRUE(app.read(QStringLiteral("data/A/AndroidManifest.xml")) == manifest) << depth;
+        }
+    }
+}
+
 TEST_F(SetAppNameTest, BrokenFilesRaiseErrors)
 {
     app.write(QStringLiteral("data/A/AndroidManifest.xml"), "<manifest package=\"p\">");

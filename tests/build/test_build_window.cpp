@@ -7,10 +7,12 @@
 #include "app/form_main.h"
 
 #include "album/album_globals.h"
+#include "build/signing_key.h"
 #include "intake/add_songs.h"
 #include "platform/app_folder.h"
 #include "platform/shell_open.h"
 #include "platform/user_store.h"
+#include "support/test_folders.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,6 +108,7 @@ protected:
     }
 
     CliApp app;
+    ScopedDataHome dataHome{app.DataHome()};
     std::unique_ptr<TFormMain> form;
     QStringList opened;
     DialogScript script;
@@ -160,6 +163,8 @@ TEST_F(BuildWindowTest, BuildButtonAsksTheNameAndBuilds)
         buttonsDisabled = !form->SpeedButtonBuild->isEnabled() && !form->MenuAlbumBuild->isEnabled();
         return true;
     });
+    // The first build of the installation says where its signing key is.
+    script.handlers.push_back(Box(SigningKeyMadeNotice(app.KeyFile()), QMessageBox::Ok, &script.seen));
     form->MenuAlbumBuild->trigger();
 
     EXPECT_TRUE(script.handlers.empty());

@@ -40,8 +40,8 @@ TEST(PackagingCommands, TextsForTheNotes)
     EXPECT_EQ(SignerCommand(QStringLiteral("Morning")).text,
               QStringLiteral("\"%1s/jre6/bin/java\" -Xms512m -Xmx1024m -cp \"%2\" "
                              "\"com.googlecode.dex2jar.tools.ApkSign\" \"%1data/Morning/dist/MainActivity.apk\" "
-                             "-o \"%1output/Morning.apk\"  --force")
-                  .arg(a, classPath));
+                             "-o \"%1output/Morning.apk\"  --force --key \"%3/Holvensk/Brisling/signing-key.p12\"")
+                  .arg(a, classPath, qEnvironmentVariable("XDG_DATA_HOME")));
 }
 
 TEST(PackagingCommands, ArgumentsKeepTheAlbumNameWhole)
@@ -54,12 +54,14 @@ TEST(PackagingCommands, ArgumentsKeepTheAlbumNameWhole)
               (QStringList{QStringLiteral("-jar"), a + QStringLiteral("s/apktool.jar"), QStringLiteral("b"),
                            QStringLiteral("-f"), a + QStringLiteral("data/ my ,lib, 'album' ")}));
     const ConsoleCommand signer = SignerCommand(QStringLiteral(",lib,"));
-    ASSERT_EQ(signer.arguments.size(), 9);
+    ASSERT_EQ(signer.arguments.size(), 11);
     EXPECT_EQ(signer.arguments[3].split(QLatin1Char(':')).size(), 10);
     EXPECT_FALSE(signer.arguments[3].contains(QStringLiteral(",lib,")));
     EXPECT_EQ(signer.arguments[5], a + QStringLiteral("data/,lib,/dist/MainActivity.apk"));
     EXPECT_EQ(signer.arguments.mid(6),
-              (QStringList{QStringLiteral("-o"), a + QStringLiteral("output/,lib,.apk"), QStringLiteral("--force")}));
+              (QStringList{QStringLiteral("-o"), a + QStringLiteral("output/,lib,.apk"), QStringLiteral("--force"),
+                           QStringLiteral("--key"),
+                           qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Holvensk/Brisling/signing-key.p12")}));
     EXPECT_TRUE(signer.text.contains(QStringLiteral("\"%1data/,lib,/dist/MainActivity.apk\"").arg(a)));
     EXPECT_EQ(ToolsFolder(), a + QStringLiteral("s"));
 }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 
 namespace {
 const QString kStaged = QStringLiteral(PELORIN_APP_DIR "/");
@@ -33,7 +34,8 @@ QByteArray BuildData(const QString &relative)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-CliApp::CliApp()
+CliApp::CliApp(const QString &dataHome)
+    : m_dataHome(dataHome.isEmpty() ? file(QStringLiteral("data-home")) : dataHome)
 {
     for (const char *folder : {"log", "data", "ini", "pic", "s/jre6/bin", "s/Quenlow/lib"})
         QDir().mkpath(file(QLatin1String(folder)));
@@ -55,6 +57,11 @@ CliApp::CliApp()
             "cp -r \"$5\" \"" + file(QStringLiteral("snapshot")).toUtf8() + "\"; fi\n"
             "if [ -e \"" + file(QStringLiteral("stop-before-packaging")).toUtf8() + "\" ]; then exit 2; fi\n"
             "exec \"" + java.toUtf8() + "\" \"$@\"\n");
+}
+
+QString CliApp::KeyFile() const
+{
+    return m_dataHome + QStringLiteral("/Holvensk/Brisling/signing-key.p12");
 }
 
 QString CliApp::path() const
@@ -99,6 +106,7 @@ void CliApp::Start(QProcess &process, const QStringList &arguments, const QStrin
     variables.remove(QStringLiteral("LC_CTYPE"));
     // The installation identifier's per-user store lives in the test folder.
     variables.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
+    variables.insert(QStringLiteral("XDG_DATA_HOME"), m_dataHome);
     // The cache of the songs' embedded pictures, too.
     variables.insert(QStringLiteral("XDG_CACHE_HOME"), file(QStringLiteral("cache")));
     for (auto it = environment.begin(); it != environment.end(); ++it)
@@ -138,4 +146,11 @@ bool CliApp::Verifies(const QString &apk)
     int code = -1;
     Output(QStringLiteral("apksigner"), {QStringLiteral("verify"), apk}, &code);
     return code == 0;
+}
+
+QString CliApp::Certificate(const QString &apk)
+{
+    const QString out = Output(QStringLiteral("apksigner"), {QStringLiteral("verify"), QStringLiteral("--print-certs"), apk});
+    static const QRegularExpression digest(QStringLiteral("certificate SHA-256 digest: ([0-9a-f]+)"));
+    return digest.match(out).captured(1);
 }

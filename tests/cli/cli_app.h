@@ -9,15 +9,21 @@
 #include <QTemporaryDir>
 
 // A fresh application folder for pelorin-build: its own copy of the program,
-// the staged template, the real tools (jars copied, so the signing key is
-// made here), default pictures, settings, log/ and data/, no output/ yet.
+// the staged template, the real tools (jars copied), default pictures,
+// settings, log/ and data/, no output/ yet.
 // The Java runtime is reached through a script that notes each command line
 // in "calls" and copies the working folder to "snapshot" before packaging;
 // while a file "stop-before-packaging" exists, it then fails with exit code 2.
+// The per-user data folder, where the signing key is made, lies under
+// `dataHome` (XDG_DATA_HOME), by default a folder of its own.
 class CliApp
 {
 public:
-    CliApp();
+    explicit CliApp(const QString &dataHome = QString());
+
+    QString DataHome() const { return m_dataHome; }
+    // The signing key a build makes: DataHome() + "/Holvensk/Brisling/signing-key.p12".
+    QString KeyFile() const;
 
     QString path() const;                        // with trailing '/'
     QString file(const QString &relative) const; // path() + relative
@@ -46,9 +52,12 @@ public:
     static QByteArray Unzip(const QString &apk, const QString &entry);
     static QString Badging(const QString &apk);
     static bool Verifies(const QString &apk);
+    // The SHA-256 digest of the signer's certificate (apksigner verify --print-certs).
+    static QString Certificate(const QString &apk);
 
 private:
     QTemporaryDir m_dir;
+    QString m_dataHome;
 };
 
 // A file of tests/data/build/.

@@ -1,6 +1,7 @@
 #include "cli_app.h"
 
 #include "build/album_naming.h"
+#include "support/test_folders.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,8 +81,62 @@ INSTANTIATE_TEST_SUITE_P(Arguments, UsageTest, ::testing::Values(
     UsageCase{{"--bogus", "SONGS/song1.mp3"}, 2},
     UsageCase{{"SONGS/song1.mp3", "--album"}, 2},
     UsageCase{{"--list", "SONGS/none.mp3"}, 2},
+    UsageCase{{"--export-key"}, 2},
+    UsageCase{{"--export-key", "key.p12", "SONGS/song1.mp3"}, 2},
     UsageCase{{"--help"}, 0},
     UsageCase{{"--list", "--", "SONGS/song1.mp3"}, 0}));
+
+// --export-key saves a copy of the key from the per-user data folder, or of
+// one an earlier version left in s/Quenlow/ (which then moves), and never
+// replaces a file.
+struct ExportCase
+{
+    const char *name;
+    const char *keyAt;    // relative to the data home, or "app:" + relative to the application folder
+    QByteArray existing;  // at the target before; empty: none
+    int code;
+    const char *err;      // with TARGET for the target's path
+};
+
+void PrintTo(const ExportCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+class ExportKeyTest : public ::testing::TestWithParam<ExportCase> {};
+
+TEST_P(ExportKeyTest, CopyEqualsTheKey)
+{
+    const ExportCase &c = GetParam();
+    CliApp app;
+    const QString keyAt = QString::fromUtf8(c.keyAt);
+    if (keyAt.startsWith(QStringLiteral("app:")))
+        app.write(keyAt.mid(4), "the key");
+    else if (!keyAt.isEmpty())
+        app.write(QStringLiteral("data-home/") + keyAt, "the key");
+    if (!c.existing.isEmpty())
+        app.write(QStringLiteral("backup.p12"), c.existing);
+    const QString target = app.file(QStringLiteral("backup.p12"));
+    const CliApp::Result result = app.Run({QStringLiteral("--export-key"), target});
+    EXPECT_EQ(result.code, c.code);
+    EXPECT_EQ(result.err, QString::fromUtf8(c.err).replace(QStringLiteral("TARGET"), target));
+    if (c.code == 0) {
+        EXPECT_EQ(result.out, target + QLatin1Char('\n'));
+        EXPECT_EQ(app.read(QStringLiteral("backup.p12")), "the key");
+        EXPECT_EQ(FileMode(target), 0600);
+        EXPECT_EQ(app.read(QStringLiteral("data-home/Holvensk/Brisling/signing-key.p12")), "the key");
+        EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("s/Quenlow/signing-key.p12"))));
+    } else {
+        EXPECT_EQ(app.read(QStringLiteral("backup.p12")), c.existing);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ExportKeyTest, ::testing::Values(
+    ExportCase{"KeyInTheDataFolder", "Holvensk/Brisling/signing-key.p12", {}, 0, ""},
+    ExportCase{"KeyOnlyInTheOldPlace", "app:s/Quenlow/signing-key.p12", {}, 0, ""},
+    ExportCase{"TargetExists", "Holvensk/Brisling/signing-key.p12", "mine", 1, "TARGET 已经存在，未覆盖\n"},
+    ExportCase{"NoKeyYet", "", {}, 1, "还没有签名密钥：第一次生成专辑时才会创建。\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 class RefusedNameTest : public ::testing::TestWithParam<const char *> {};
 

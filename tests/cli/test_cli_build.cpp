@@ -2,11 +2,14 @@
 #include "cli_app.h"
 
 #include "build/app_name.h"
+#include "build/signing_key.h"
+#include "support/test_folders.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QSettings>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -60,7 +63,8 @@ TEST(PelorinBuildE2e, ChineseAlbumMatchesTheHandWrittenFiles)
     ASSERT_EQ(result.code, 0) << result.err.toStdString();
     const QString apk = app.file(QStringLiteral("output/") + album + QStringLiteral(".apk"));
     EXPECT_EQ(result.out, apk + QLatin1Char('\n'));
-    EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+    // The first build of the installation says where its signing key is.
+    EXPECT_EQ(result.err, SigningKeyMadeNotice(app.KeyFile()) + QLatin1Char('\n'));
 
     ASSERT_TRUE(CliApp::Verifies(apk));
     const QString badging = CliApp::Badging(apk);
@@ -155,6 +159,44 @@ TEST(PelorinBuildE2e, MissingJavaFailsWithMinusOne)
     EXPECT_EQ(result.err, QStringLiteral("生成apk失败\n"));
     EXPECT_TRUE(app.read(QStringLiteral("log/Pelorin") + QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))
                          + QStringLiteral(".log")).endsWith("\tBuild apk fail:-1\r\n"));
+}
+
+// The key lives in the per-user data folder: an application folder deleted
+// and staged anew signs with the same certificate, and a key that an earlier
+// version kept in s/Quenlow/ is moved out of the application folder and used.
+TEST(PelorinBuildE2e, SigningKeyOutlivesTheApplicationFolder)
+{
+    QTemporaryDir home;
+    QString certificate;
+    QString key;
+    {
+        CliApp app(home.path());
+        key = app.KeyFile();
+        const CliApp::Result result = app.Run(OneSong());
+        ASSERT_EQ(result.code, 0) << result.err.toStdString();
+        certificate = CliApp::Certificate(app.file(QStringLiteral("output/vizizizar.apk")));
+        ASSERT_FALSE(certificate.isEmpty());
+        EXPECT_EQ(FileMode(key), 0600);
+        EXPECT_EQ(FileMode(QFileInfo(key).absolutePath()), 0700);
+        EXPECT_FALSE(QFile::exists(app.file(QStringLiteral("s/Quenlow/signing-key.p12"))));
+    }
+    {
+        CliApp app(home.path());
+        const CliApp::Result result = app.Run(OneSong());
+        ASSERT_EQ(result.code, 0) << result.err.toStdString();
+        EXPECT_TRUE(result.err.isEmpty()) << result.err.toStdString();
+        EXPECT_EQ(CliApp::Certificate(app.file(QStringLiteral("output/vizizizar.apk"))), certificate);
+    }
+
+    CliApp app;
+    const QString old = app.file(QStringLiteral("s/Quenlow/signing-key.p12"));
+    ASSERT_TRUE(QFile::rename(key, old));
+    const CliApp::Result result = app.Run(OneSong());
+    ASSERT_EQ(result.code, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err, SigningKeyMovedNotice(old, app.KeyFile()) + QLatin1Char('\n'));
+    EXPECT_EQ(CliApp::Certificate(app.file(QStringLiteral("output/vizizizar.apk"))), certificate);
+    EXPECT_FALSE(QFile::exists(old));
+    EXPECT_EQ(FileMode(app.KeyFile()), 0600);
 }
 
 class AlbumNameBuildTest : public ::testing::TestWithParam<const char *> {};

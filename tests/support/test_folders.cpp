@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 TestAppFolder::TestAppFolder(const QString &executableName)
     : m_dir(std::make_unique<QTemporaryDir>())
 {
@@ -52,6 +54,29 @@ void TestAppFolder::remove(const QString &relative) const
         QDir(target).removeRecursively();
     else
         QFile::remove(target);
+}
+
+int FileMode(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return -1;
+    return int(status.st_mode & 07777);
+}
+
+ScopedDataHome::ScopedDataHome(const QString &home)
+    : m_old(qgetenv("XDG_DATA_HOME"))
+    , m_wasSet(qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home));
+}
+
+ScopedDataHome::~ScopedDataHome()
+{
+    if (m_wasSet)
+        qputenv("XDG_DATA_HOME", m_old);
+    else
+        qunsetenv("XDG_DATA_HOME");
 }
 
 ScopedLocale::ScopedLocale(const QString &name)

@@ -8,9 +8,25 @@
 
 #include <memory>
 
+// Points the per-user data folder (XDG_DATA_HOME) at `home` while the object
+// lives, for this process and the programs it starts; then restores it.
+class ScopedDataHome
+{
+public:
+    explicit ScopedDataHome(const QString &home);
+    ~ScopedDataHome();
+    ScopedDataHome(const ScopedDataHome &) = delete;
+    ScopedDataHome &operator=(const ScopedDataHome &) = delete;
+
+private:
+    QByteArray m_old;
+    bool m_wasSet = false;
+};
+
 // A temporary application folder with the sub-folders a fresh installation
 // has (log, data, output, ini, pic); the program's folder and executable name
-// point at it while the object lives.
+// point at it while the object lives, and the per-user data folder at a
+// temporary folder of its own.
 class TestAppFolder
 {
 public:
@@ -25,7 +41,13 @@ public:
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
+    QTemporaryDir m_dataHomeDir;
+    ScopedDataHome m_dataHome{m_dataHomeDir.path()};
 };
+
+// The permission bits of a file or folder (0600 for a file only its owner
+// may read and write), -1 when it does not exist.
+int FileMode(const QString &path);
 
 // The locale variables of a test: replaced while the object lives.
 class ScopedLocale

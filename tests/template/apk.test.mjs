@@ -31,10 +31,15 @@ function runTool(args) {
 
 const packager = (work) => runTool(['-jar', path.join(S, 'apktool.jar'), 'b', '-f', work]);
 
-function signer(inApk, outApk, force = true) {
+// The key lives outside the application folder, where the build points the signer.
+const keyHome = tempDir('pelorin-key-');
+process.on('exit', () => fs.rmSync(keyHome, { recursive: true, force: true }));
+const KEY = path.join(keyHome, 'Holvensk', 'Brisling', 'signing-key.p12');
+
+function signer(inApk, outApk, force = true, key = KEY) {
   const classPath = SIGNER_JARS.map((jar) => path.join(S, 'Quenlow', 'lib', jar) + path.delimiter).join('');
   const args = ['-Xms512m', '-Xmx1024m', '-cp', classPath, 'com.googlecode.dex2jar.tools.ApkSign', inApk, '-o', outApk];
-  return runTool(force ? [...args, '--force'] : args);
+  return runTool([...args, ...(force ? ['--force'] : []), ...(key ? ['--key', key] : [])]);
 }
 
 const tool = (program, args) => execFileSync(program, args, { encoding: 'utf8', stdio: ['ignore', 'pipe', 'pipe'] });
@@ -212,8 +217,9 @@ describe('album APK', () => {
   });
 
   test('the signer keeps its key and refuses to replace an APK without --force', () => {
-    const key = path.join(S, 'Quenlow', 'signing-key.p12');
-    assert.equal(fs.statSync(key).mode & 0o777, 0o600);
+    assert.equal(fs.statSync(KEY).mode & 0o777, 0o600);
+    assert.equal(fs.statSync(path.dirname(KEY)).mode & 0o777, 0o700, 'a folder the signer made is private');
+    assert.ok(!fs.existsSync(path.join(S, 'Quenlow', 'signing-key.p12')), 'no key in the application folder');
     const certificate = (file) => /SHA-256 digest: (\w+)/.exec(tool('apksigner', ['verify', '--print-certs', file]))[1];
     const before = fs.readFileSync(apk);
     const refused = signer(path.join(work, 'dist', 'MainActivity.apk'), apk, false);
@@ -234,12 +240,13 @@ describe('album APK', () => {
       return [path.join(dir, 'text.apk'), path.join(dir, 'out.apk')];
     }, /signing failed/],
     ['an output that is a folder', (dir) => [apk, dir], /output is a folder/],
+    ['no key path', (dir) => [apk, path.join(dir, 'out.apk')], /--key/, null],
   ];
-  for (const [name, make, message] of badSignings) {
+  for (const [name, make, message, key] of badSignings) {
     test(`the signer fails clearly on ${name}`, () => {
       const dir = fs.mkdtempSync(path.join(parent, 'bad-'));
       const [inApk, outApk] = make(dir);
-      const result = signer(inApk, outApk);
+      const result = signer(inApk, outApk, true, key);
       assert.notEqual(result.code, 0);
       assert.match(result.output, message);
       assert.ok(!fs.existsSync(path.join(dir, 'out.apk')));

@@ -64,7 +64,10 @@ public final class SigningKey {
     // name, which fails if another run made the key meanwhile: that key wins.
     private static void create(Path file) throws IOException, GeneralSecurityException {
         Path folder = file.toAbsolutePath().getParent();
-        Files.createDirectories(folder);
+        if (!Files.isDirectory(folder)) {
+            Files.createDirectories(folder,
+                    PosixFilePermissions.asFileAttribute(PosixFilePermissions.fromString("rwx------")));
+        }
 
         KeyPairGenerator generator = KeyPairGenerator.getInstance("RSA");
         generator.initialize(KEY_BITS, new SecureRandom());

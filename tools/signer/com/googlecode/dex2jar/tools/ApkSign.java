@@ -5,7 +5,6 @@ import com.pelorin.signing.SigningKey;
 import com.pelorin.signing.ZipAligner;
 import com.pelorin.tools.Utf8Locale;
 import java.io.IOException;
-import java.net.URISyntaxException;
 import java.nio.file.Files;
 import java.nio.file.Path;
 import java.nio.file.Paths;
@@ -13,18 +12,18 @@ import java.nio.file.StandardCopyOption;
 import java.util.Collections;
 
 /**
- * The album signer: ApkSign <in.apk> -o <out.apk> [--force]
+ * The album signer: ApkSign <in.apk> -o <out.apk> [--force] --key <key.p12>
  *
  * Aligns stored entries to 4 bytes, then signs with APK signature schemes v1,
- * v2 and v3 (apksig) using the installation's key, made on first use
- * in the folder above this jar's lib/ folder. Refuses to replace an existing
+ * v2 and v3 (apksig) using the installation's key, made on first use at the
+ * path --key gives (the build passes one in the per-user data folder, which
+ * outlives the application folder). Refuses to replace an existing
  * output unless --force is given, creates the output's folder, and replaces
  * the output only once the signed file is complete. Exit code 0 on success,
  * 1 on failure, 2 for a wrong command line.
  */
 public final class ApkSign {
-    static final String KEY_FILE = "signing-key.p12";
-    static final String USAGE = "usage: ApkSign <in.apk> -o <out.apk> [--force]";
+    static final String USAGE = "usage: ApkSign <in.apk> -o <out.apk> [--force] --key <signing-key.p12>";
 
     private ApkSign() {
     }
@@ -37,6 +36,7 @@ public final class ApkSign {
     static int run(String[] args) {
         String input = null;
         String output = null;
+        String key = null;
         boolean force = false;
         for (int i = 0; i < args.length; i++) {
             String arg = args[i];
@@ -45,6 +45,11 @@ public final class ApkSign {
                     return usage("-o needs a file name");
                 }
                 output = args[++i];
+            } else if (arg.equals("--key")) {
+                if (i + 1 >= args.length) {
+                    return usage("--key needs a file name");
+                }
+                key = args[++i];
             } else if (arg.equals("-f") || arg.equals("--force")) {
                 force = true;
             } else if (arg.startsWith("-") && arg.length() > 1) {
@@ -57,6 +62,9 @@ public final class ApkSign {
         }
         if (input == null || output == null) {
             return usage("an input APK and -o <out.apk> are needed");
+        }
+        if (key == null) {
+            return usage("--key <signing-key.p12> is needed");
         }
 
         try {
@@ -72,18 +80,12 @@ public final class ApkSign {
                 return fail("output exists, give --force to replace it: " + out);
             }
             Files.createDirectories(out.getParent());
-            SigningKey key = SigningKey.loadOrCreate(keyFile());
-            sign(in, out, key, force);
+            sign(in, out, SigningKey.loadOrCreate(Paths.get(key).toAbsolutePath()), force);
             System.out.println("Signed " + out);
             return 0;
         } catch (Exception e) {
             return fail("signing failed: " + e);
         }
-    }
-
-    static Path keyFile() throws URISyntaxException {
-        Path jar = Paths.get(ApkSign.class.getProtectionDomain().getCodeSource().getLocation().toURI());
-        return jar.toAbsolutePath().getParent().getParent().resolve(KEY_FILE);
     }
 
     private static void sign(Path in, Path out, SigningKey key, boolean force) throws Exception {
