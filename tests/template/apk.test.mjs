@@ -35,6 +35,10 @@ const packager = (work) => runTool(['-jar', path.join(S, 'apktool.jar'), 'b', '-
 const keyHome = tempDir('pelorin-key-');
 process.on('exit', () => fs.rmSync(keyHome, { recursive: true, force: true }));
 const KEY = path.join(keyHome, 'Holvensk', 'Brisling', 'signing-key.p12');
+// A key an earlier version left in the application folder, if any: the signer
+// must neither make one there nor touch it.
+const OLD_KEY = path.join(S, 'Quenlow', 'signing-key.p12');
+const oldKeyBefore = fs.existsSync(OLD_KEY) ? fs.readFileSync(OLD_KEY) : null;
 
 function signer(inApk, outApk, force = true, key = KEY) {
   const classPath = SIGNER_JARS.map((jar) => path.join(S, 'Quenlow', 'lib', jar) + path.delimiter).join('');
@@ -219,7 +223,8 @@ describe('album APK', () => {
   test('the signer keeps its key and refuses to replace an APK without --force', () => {
     assert.equal(fs.statSync(KEY).mode & 0o777, 0o600);
     assert.equal(fs.statSync(path.dirname(KEY)).mode & 0o777, 0o700, 'a folder the signer made is private');
-    assert.ok(!fs.existsSync(path.join(S, 'Quenlow', 'signing-key.p12')), 'no key in the application folder');
+    const oldKeyNow = fs.existsSync(OLD_KEY) ? fs.readFileSync(OLD_KEY) : null;
+    assert.deepEqual(oldKeyNow, oldKeyBefore, 'no key made or changed in the application folder');
     const certificate = (file) => /SHA-256 digest: (\w+)/.exec(tool('apksigner', ['verify', '--print-certs', file]))[1];
     const before = fs.readFileSync(apk);
     const refused = signer(path.join(work, 'dist', 'MainActivity.apk'), apk, false);

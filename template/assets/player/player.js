@@ -128,6 +128,15 @@
   }
 
   // Sizes the picture for the stage, then the lyrics for the box they got.
+  let laidOutFor = '';
+  const layoutSize = () => $('stage').clientWidth + 'x' + $('stage').clientHeight + 'x' + $('lyrics').clientHeight;
+
+  // The stage changes size without a resize event too (the list or a long
+  // title filling in, a picture arriving): checked at every tick.
+  function layoutWhenResized() {
+    if (layoutSize() !== laidOutFor) layout();
+  }
+
   function layout() {
     const stage = $('stage');
     const box = $('lyrics');
@@ -136,6 +145,7 @@
     const space = { width: stage.clientWidth, height: stage.clientHeight };
     const cover = Layout.coverSize(space, stage.dataset.placement, row, hasLyrics, state.textSize);
     stage.style.setProperty('--cover-size', cover + 'px');
+    laidOutFor = layoutSize();
     if (!hasLyrics) return;
     const fit = Layout.fitLyrics(state.textSize, box.clientHeight, box.clientWidth);
     box.style.setProperty('--lrc-size', fit.size + 'px');
@@ -146,6 +156,7 @@
     box.style.webkitMaskImage = mask;
     box.style.maskImage = mask;
     lyricsView.relayout(fit.fade);
+    laidOutFor = layoutSize();
   }
 
   // ---- song list -------------------------------------------------------------
@@ -287,6 +298,7 @@
   }
 
   function tick() {
+    layoutWhenResized();
     if (state.current < 0) return;
     const song = state.songs[state.current];
     const position = engine.position();
